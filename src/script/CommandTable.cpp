@@ -1,0 +1,74 @@
+#include "script/CommandTable.h"
+
+#include "script/CoreCommands.h"
+#include "services/VeskStringUtil.h"
+
+#include <array>
+
+namespace {
+
+using enum MatchKind;
+
+// Commands whose handlers are not part of this build yet skip their argument lines like unknown ones;
+// their rows stand here already so that matching order never changes as they arrive.
+constexpr CommandHandler kPending = CmdSkip;
+
+// Containment rows can carry options after their word; they come before several equality rows, so a
+// text holding "run" anywhere (and no earlier containment word) is the "run" command.
+constexpr std::array kCommands{
+    CommandRow{"set message", Equality, kPending},               // fill the message area
+    CommandRow{"wait message", Equality, kPending},              // fill the message area, wait for "&Next >>"
+    CommandRow{"wait openingtext", Equality, kPending},          // introduction text, wait for its "&Next >>"
+    CommandRow{"wait button", Equality, kPending},               // wait for "&Next >>", optional caption
+    CommandRow{"create directory", Containment, kPending},       // ask for and create the install directory
+    CommandRow{"create subdirectory", Containment, kPending},    // a directory under the target root
+    CommandRow{"create program group", Containment, kPending},   // ask for and create the program group
+    CommandRow{"create program items", Containment, kPending},   // shortcuts in the program group
+    CommandRow{"copy files", Containment, kPending},             // copy (and expand) files
+    CommandRow{"delete files", Containment, kPending},           // delete files
+    CommandRow{"open file", Containment, kPending},              // open a document with its program
+    CommandRow{"set target directory", Equality, kPending},      // target directory under the root
+    CommandRow{"set target root directory", Equality, kPending}, // the target root directory
+    CommandRow{"deltree", Containment, kPending},                // remove a directory tree
+    CommandRow{"set source directory", Equality, kPending},      // source directory under the program's
+    CommandRow{"run", Containment, kPending},                    // start a program
+    CommandRow{"set label", Equality, kPending},                 // the small label
+    CommandRow{"set title", Equality, kPending},                 // the title
+    CommandRow{"set editbox", Equality, kPending},               // set and show the edit box
+    CommandRow{"readonly editbox", Equality, kPending},          // the edit box's read-only state
+    CommandRow{"hide editbox", Equality, kPending},              // hide the edit box
+    CommandRow{"hide label", Equality, kPending},                // hide the small label
+    CommandRow{"hide title", Equality, kPending},                // hide the title
+    CommandRow{"hide quitbutton", Equality, kPending},           // hide "&Quit"
+    CommandRow{"hide button", Equality, kPending},               // hide "&Next >>"
+    CommandRow{"show quitbutton", Equality, kPending},           // show "&Quit"
+    CommandRow{"sleep", Equality, kPending},                     // pause
+    CommandRow{"end", Equality, CmdEnd},                         // end the run
+    CommandRow{"remark", Equality, CmdSkip},                     // skip
+    CommandRow{"rem", Equality, CmdSkip},                        // skip
+};
+
+// Every other non-empty text.
+constexpr CommandRow kUnknown{"", Equality, CmdSkip};
+
+bool Matches(const CommandRow& row, std::string_view commandText)
+{
+    return row.match == Equality ? commandText == row.word : ContainsNoCase(row.word, commandText);
+}
+
+} // namespace
+
+std::span<const CommandRow> CommandTable()
+{
+    return kCommands;
+}
+
+const CommandRow* FindCommand(std::string_view commandText)
+{
+    if (commandText.empty())
+        return nullptr;
+    for (const CommandRow& row : kCommands)
+        if (Matches(row, commandText))
+            return &row;
+    return &kUnknown;
+}

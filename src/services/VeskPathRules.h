@@ -1,0 +1,18 @@
+// Directory and path text rules: the one form of every directory text, the absolute-path test and the
+// program's directory cut from its module path. Pure text; the Windows lookups live in VeskFileAndShellUtil.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Empty for a blank text; otherwise the text as written with a trailing backslash (added unless present).
+std::string NormalizeDir(std::string_view text);
+
+// A drive colon in second place or a leading backslash, after trimming and dropping one leading quote.
+bool IsAbsolutePath(std::string_view path);
+
+// The directory of a program's module path, normalised: c:\setup\setup.exe gives c:\setup\, a:\setup.exe a:\.
+std::string ProgramDirOfModulePath(std::string_view modulePath);
+
+// An absolute path unchanged (untrimmed, quote included); otherwise the base directory followed by the path.
+std::string ExpandFromDir(std::string_view baseDir, std::string_view path);

@@ -1,0 +1,48 @@
+// A script host on a virtual clock: Sleep advances time at once, and actions scheduled for a moment
+// (a user's click, say) run in the first message pump at or after it.
+#pragma once
+
+#include "script/ScriptHost.h"
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fakes {
+
+class Host : public IScriptHost {
+public:
+    void ProcessMessages() override
+    {
+        ++pumps;
+        while (!scheduled_.empty() && scheduled_.begin()->first <= now) {
+            auto action = std::move(scheduled_.begin()->second);
+            scheduled_.erase(scheduled_.begin());
+            action();
+        }
+    }
+    void Sleep(unsigned milliseconds) override
+    {
+        now += milliseconds;
+        if (now > timeLimit)
+            throw std::runtime_error("the script waited past the test's time limit");
+    }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void Beep(unsigned type) override { beeps.push_back(type); }
+
+    // Runs the action in the first message pump at or after the given virtual time.
+    void At(unsigned long long time, std::function<void()> action) { scheduled_.emplace(time, std::move(action)); }
+
+    unsigned long long now = 0;
+    unsigned long long timeLimit = 3'600'000;
+    int pumps = 0;
+    std::vector<std::string> messages;
+    std::vector<unsigned> beeps;
+
+private:
+    std::multimap<unsigned long long, std::function<void()>> scheduled_;
+};
+
+} // namespace fakes
