@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <memory>
 
 namespace {
@@ -23,6 +24,12 @@ bool ReadWholeFile(const std::string& fileName, std::string& bytes, std::string&
     if (!file) {
         errorText = std::strerror(errno);
         return false;
+    }
+    // One allocation for the whole file where its size can be told.
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+        if (const long size = std::ftell(file.get()); size > 0)
+            bytes.reserve(static_cast<std::size_t>(size));
+        std::rewind(file.get());
     }
     char chunk[64 * 1024];
     std::size_t count;
@@ -63,15 +70,19 @@ void TVeskScript::SetControls(ui::IMemo* openingMemo, ui::IMemo* messageMemo, ui
 
 void TVeskScript::OpenScript(const std::string& fileName, std::int32_t& resultCode, std::string& errorText)
 {
-    std::string bytes;
-    if (!ReadWholeFile(fileName, bytes, errorText)) {
-        // Lines keeps what it held, and the run must not start.
-        resultCode = -1;
+    // On any failure Lines keeps what it held, and the run must not start.
+    resultCode = -1;
+    try {
+        std::string bytes;
+        if (!ReadWholeFile(fileName, bytes, errorText))
+            return;
+        Lines = SplitScriptLines(bytes);
+    } catch (const std::bad_alloc&) {
+        errorText = "Out of memory";
         return;
     }
     errorText.clear();
     LineIndex = 0;
-    Lines = SplitScriptLines(bytes);
     resultCode = 0;
 }
 

@@ -1,0 +1,12 @@
+// The script engine's host on Win32: the real message pump, Sleep, message boxes and beeps.
+#pragma once
+
+#include "script/ScriptHost.h"
+
+class ScriptHostWin32 final : public IScriptHost {
+public:
+    void ProcessMessages() override;
+    void Sleep(unsigned milliseconds) override;
+    void ShowMessage(const std::string& text) override;
+    void Beep(unsigned type) override;
+};

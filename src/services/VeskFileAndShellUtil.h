@@ -1,0 +1,15 @@
+// The program's own directory, names taken relative to it, and the file-system existence tests.
+#pragma once
+
+#include <string>
+
+// The directory of the running program's file, with a trailing backslash.
+std::string GetProgramDir();
+
+// An absolute path unchanged; a relative one prefixed with the program's directory.
+std::string ExpandFromProgramDir(const std::string& path);
+
+// A directory entry of that path exists and is a directory.
+bool IsExistingDir(const std::string& path);
+// An entry of that path exists and is neither a directory nor a volume label.
+bool IsExistingFile(const std::string& path);

@@ -1,0 +1,27 @@
+// A label: a STATIC control with its caption, font and colours. Like the labels of most GUI toolkits it
+// sizes itself to its text, so that a long caption is never cut.
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Window.h"
+
+namespace ui {
+
+class Label final : public Window, public ILabel {
+public:
+    Label(Window& parent, ControlSpec spec);
+
+    void SetVisible(bool visible) override { Show(visible); }
+    bool IsVisible() const override { return Visible(); }
+    void SetCaption(const std::string& caption) override;
+    std::string Caption() const override { return Text(); }
+
+private:
+    void FitToText();
+    void ShapeToText(const std::string& caption);
+    void InvalidateParentBeneath();
+
+    bool transparent_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,41 @@
+#include "ui/MessageLoop.h"
+
+#include <windows.h>
+
+namespace ui {
+
+namespace {
+
+// Keyboard navigation (Tab, Enter, Alt with the underlined letter) as in any dialog.
+void TranslateAndDispatch(MSG& msg)
+{
+    const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && IsDialogMessageA(root, &msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+} // namespace
+
+void ProcessMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateAndDispatch(msg);
+    }
+}
+
+int RunMessageLoop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        TranslateAndDispatch(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace ui
