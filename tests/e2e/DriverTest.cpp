@@ -9,8 +9,6 @@
 #include <iterator>
 #include <set>
 #include <vector>
-#include <cstdio>
-#define T(x) do { DWORD t0=GetTickCount(); x; fprintf(stderr,"  %-60.60s %lu ms\n", #x, GetTickCount()-t0); } while(0)
 
 namespace {
 
@@ -110,17 +108,18 @@ TEST_F(Fixture, TypeCharsReturnsOnlyOnceTheCharacterIsHandled)
 TEST_F(Fixture, ClickOpensTheBoxAndItsOkButtonClosesIt)
 {
     ASSERT_TRUE(drive::TypeChars(edit, "a1b2"));
-    HWND box; T(box = PressForBox());
+    HWND box = PressForBox();
     ASSERT_NE(box, nullptr);
+    EXPECT_NE(GetDlgItem(box, 0xFFFF), nullptr) << "the message is in the static control 0xFFFF";
     EXPECT_EQ(drive::MessageBoxText(box), "Pressedab");
     EXPECT_FALSE(drive::IsEnabled(window)) << "the box is modal";
     EXPECT_EQ(drive::WaitWindow(kCaption, 0, app.Id()), window);
 
     HWND ok = drive::FindControl(box, "OK", "Button");
     ASSERT_NE(ok, nullptr);
-    T(EXPECT_TRUE(drive::Click(ok)));
-    T(EXPECT_TRUE(drive::WaitGone(box, kWaitMs)));
-    T(EXPECT_EQ(drive::WaitWindow("DriverFixture pressed", kWaitMs, app.Id()), window));
+    EXPECT_TRUE(drive::Click(ok));
+    EXPECT_TRUE(drive::WaitGone(box, kWaitMs));
+    EXPECT_EQ(drive::WaitWindow("DriverFixture pressed", kWaitMs, app.Id()), window);
     EXPECT_EQ(drive::Text(window), "DriverFixture pressed");
     EXPECT_TRUE(drive::IsEnabled(window));
 }
@@ -183,7 +182,7 @@ TEST_F(Fixture, ClosingTheWindowEndsTheProgram)
 {
     ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0));
     DWORD exitCode = STILL_ACTIVE;
-    T(EXPECT_TRUE(app.WaitExit(kWaitMs, &exitCode)));
+    EXPECT_TRUE(app.WaitExit(kWaitMs, &exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_FALSE(app.Running());
     EXPECT_TRUE(drive::WaitGone(window, 0));

@@ -31,7 +31,7 @@ void ForEachDescendant(HWND top, Visit visit)
 
 // Polls until done() holds or the time is up.
 template <class Done>
-bool WaitUntil(DWORD timeoutMs, Done done)
+bool WaitUntil(DWORD timeoutMs, Done done, DWORD pollMs = kPollMs)
 {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -39,7 +39,7 @@ bool WaitUntil(DWORD timeoutMs, Done done)
             return true;
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        Sleep(kPollMs);
+        Sleep(pollMs);
     }
 }
 
@@ -112,16 +112,59 @@ private:
     HGDIOBJ old_;
 };
 
-bool WriteBmp(const std::string& path, const BITMAPINFOHEADER& header, const void* bits, DWORD bitsSize)
+// True when neither the window nor any control in it waits to be painted.
+bool Painted(HWND window)
+{
+    bool painted = !GetUpdateRect(window, nullptr, FALSE);
+    ForEachDescendant(window, [&](HWND child) { return painted = painted && !GetUpdateRect(child, nullptr, FALSE); });
+    return painted;
+}
+
+// What the screen shows in rect, as the header and rows of a 24-bit bottom-up DIB; no rows on failure.
+struct Picture
+{
+    BITMAPINFOHEADER header = {};
+    std::vector<BYTE> rows;
+};
+
+Picture Grab(const RECT& rect)
+{
+    BITMAPINFO info = {};
+    BITMAPINFOHEADER& header = info.bmiHeader;
+    header.biSize = sizeof header;
+    header.biWidth = rect.right - rect.left;
+    header.biHeight = rect.bottom - rect.top; // positive: rows bottom-up, as BMP files keep them
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = ((header.biWidth * 3 + 3) & ~3u) * header.biHeight;
+
+    std::unique_ptr<HDC__, DcRelease> screen(GetDC(nullptr));
+    std::unique_ptr<HDC__, DcDelete> memory(screen ? CreateCompatibleDC(screen.get()) : nullptr);
+    void* bits = nullptr;
+    std::unique_ptr<HBITMAP__, ObjectDelete> bitmap(
+        memory ? CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
+    if (!bitmap)
+        return {};
+    Selection selected(memory.get(), bitmap.get());
+    if (!BitBlt(memory.get(), 0, 0, header.biWidth, header.biHeight, screen.get(), rect.left, rect.top,
+                SRCCOPY | CAPTUREBLT))
+        return {};
+    GdiFlush();
+    const BYTE* first = static_cast<const BYTE*>(bits);
+    return {header, std::vector<BYTE>(first, first + header.biSizeImage)};
+}
+
+bool WriteBmp(const std::string& path, const Picture& picture)
 {
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + bitsSize;
+    file.bfOffBits = sizeof file + sizeof picture.header;
+    file.bfSize = file.bfOffBits + picture.rows.size();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(static_cast<const char*>(bits), bitsSize);
+    out.write(reinterpret_cast<const char*>(&picture.header), sizeof picture.header);
+    out.write(reinterpret_cast<const char*>(picture.rows.data()), picture.rows.size());
     return static_cast<bool>(out.flush());
 }
 
@@ -268,19 +311,23 @@ HWND Focused(HWND top)
     return info.hwndFocus;
 }
 
-// Another process cannot see when a posted message is handled, so Settle sends harmless messages and
-// waits for their answers. A thread reads the messages sent to it before those posted to it, so a sent
-// message can overtake an earlier post. Once the first one is answered the thread has been back in its
-// message loop since the post and the posted message is next in line; a second one sent after a short
-// pause is then answered only after the posted message has been handled, barring a scheduling accident
-// that the pause makes remote.
+// A thread reads the messages sent to it before those posted to it, so a sent message alone can be
+// answered before an earlier post is handled. WM_PAINT comes last: a thread gets it only when no sent,
+// posted or input message waits. So a round marks one pixel of the window for repainting, watches through
+// GetUpdateRect for the mark to go, then sends a message, answered once that painting is over. One round
+// can be fooled by a paint the thread had taken just before the mark was made; the second round cannot,
+// since after the first the thread is back in its loop and takes no WM_PAINT while a post waits.
 bool Settle(HWND window)
 {
-    DWORD_PTR result = 0;
+    const RECT spot = {0, 0, 1, 1};
     for (int round = 0; round < 2; ++round) {
-        if (round > 0)
-            Sleep(1);
-        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kReplyMs, &result))
+        if (!IsWindow(window))
+            return true; // the window went away, which handled the messages as far as they matter
+        if (!IsVisible(window) || !InvalidateRect(window, &spot, FALSE)
+            || !WaitUntil(kReplyMs, [&] { return !IsWindow(window) || !GetUpdateRect(window, nullptr, FALSE); }, 1))
+            return false;
+        DWORD_PTR result = 0;
+        if (IsWindow(window) && !SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kReplyMs, &result))
             return false;
     }
     return true;
@@ -333,40 +380,25 @@ std::string MessageBoxText(HWND box)
 }
 
 // Copies from the screen rather than asking the window to paint itself (PrintWindow): the picture is what
-// a person sees, with any box on top of the window included.
+// a person sees, with any box on top of the window included. A window just shown or changed may not be
+// on the screen yet, so the copy waits until the program has painted and the screen has stopped changing.
 bool SaveScreenshot(HWND window, const std::string& bmpPath)
 {
     RECT rect = {};
-    if (!IsVisible(window) || !GetWindowRect(window, &rect))
+    if (!IsVisible(window) || !GetWindowRect(window, &rect) || rect.right <= rect.left || rect.bottom <= rect.top)
         return false;
-    BITMAPINFO info = {};
-    BITMAPINFOHEADER& header = info.bmiHeader;
-    header.biSize = sizeof header;
-    header.biWidth = rect.right - rect.left;
-    header.biHeight = rect.bottom - rect.top; // positive: rows bottom-up, as BMP files keep them
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    if (header.biWidth <= 0 || header.biHeight <= 0)
-        return false;
-    const DWORD stride = (header.biWidth * 3 + 3) & ~3u;
-    header.biSizeImage = stride * header.biHeight;
-
-    std::unique_ptr<HDC__, DcRelease> screen(GetDC(nullptr));
-    std::unique_ptr<HDC__, DcDelete> memory(screen ? CreateCompatibleDC(screen.get()) : nullptr);
-    void* bits = nullptr;
-    std::unique_ptr<HBITMAP__, ObjectDelete> bitmap(
-        memory ? CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
-    if (!bitmap)
-        return false;
-    {
-        Selection selected(memory.get(), bitmap.get());
-        if (!BitBlt(memory.get(), 0, 0, header.biWidth, header.biHeight, screen.get(), rect.left, rect.top,
-                    SRCCOPY | CAPTUREBLT))
-            return false;
+    Settle(window);
+    WaitUntil(kReplyMs, [&] { return Painted(window); });
+    Settle(window);
+    Picture picture = Grab(rect);
+    for (int look = 0; look < 20 && !picture.rows.empty(); ++look) {
+        Sleep(2 * kPollMs);
+        Picture again = Grab(rect);
+        if (again.rows == picture.rows)
+            break;
+        picture = std::move(again);
     }
-    GdiFlush();
-    return WriteBmp(bmpPath, header, bits, header.biSizeImage);
+    return !picture.rows.empty() && WriteBmp(bmpPath, picture);
 }
 
 bool IsVisible(HWND window)
