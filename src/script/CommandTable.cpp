@@ -1,6 +1,7 @@
 #include "script/CommandTable.h"
 
 #include "script/CoreCommands.h"
+#include "script/ScreenCommands.h"
 #include "services/VeskStringUtil.h"
 
 #include <array>
@@ -16,10 +17,10 @@ constexpr CommandHandler kPending = CmdSkip;
 // Containment rows can carry options after their word; they come before several equality rows, so a
 // text holding "run" anywhere (and no earlier containment word) is the "run" command.
 constexpr std::array kCommands{
-    CommandRow{"set message", Equality, kPending},               // fill the message area
-    CommandRow{"wait message", Equality, kPending},              // fill the message area, wait for "&Next >>"
-    CommandRow{"wait openingtext", Equality, kPending},          // introduction text, wait for its "&Next >>"
-    CommandRow{"wait button", Equality, kPending},               // wait for "&Next >>", optional caption
+    CommandRow{"set message", Equality, CmdSetMessage},               // fill the message area
+    CommandRow{"wait message", Equality, CmdWaitMessage},              // fill the message area, wait for "&Next >>"
+    CommandRow{"wait openingtext", Equality, CmdWaitOpeningText},          // introduction text, wait for its "&Next >>"
+    CommandRow{"wait button", Equality, CmdWaitButton},               // wait for "&Next >>", optional caption
     CommandRow{"create directory", Containment, kPending},       // ask for and create the install directory
     CommandRow{"create subdirectory", Containment, kPending},    // a directory under the target root
     CommandRow{"create program group", Containment, kPending},   // ask for and create the program group
@@ -32,17 +33,17 @@ constexpr std::array kCommands{
     CommandRow{"deltree", Containment, kPending},                // remove a directory tree
     CommandRow{"set source directory", Equality, kPending},      // source directory under the program's
     CommandRow{"run", Containment, kPending},                    // start a program
-    CommandRow{"set label", Equality, kPending},                 // the small label
-    CommandRow{"set title", Equality, kPending},                 // the title
-    CommandRow{"set editbox", Equality, kPending},               // set and show the edit box
-    CommandRow{"readonly editbox", Equality, kPending},          // the edit box's read-only state
-    CommandRow{"hide editbox", Equality, kPending},              // hide the edit box
-    CommandRow{"hide label", Equality, kPending},                // hide the small label
-    CommandRow{"hide title", Equality, kPending},                // hide the title
-    CommandRow{"hide quitbutton", Equality, kPending},           // hide "&Quit"
-    CommandRow{"hide button", Equality, kPending},               // hide "&Next >>"
-    CommandRow{"show quitbutton", Equality, kPending},           // show "&Quit"
-    CommandRow{"sleep", Equality, kPending},                     // pause
+    CommandRow{"set label", Equality, CmdSetLabel},                 // the small label
+    CommandRow{"set title", Equality, CmdSetTitle},                 // the title
+    CommandRow{"set editbox", Equality, CmdSetEditBox},               // set and show the edit box
+    CommandRow{"readonly editbox", Equality, CmdReadOnlyEditBox},          // the edit box's read-only state
+    CommandRow{"hide editbox", Equality, CmdHideEditBox},              // hide the edit box
+    CommandRow{"hide label", Equality, CmdHideLabel},                // hide the small label
+    CommandRow{"hide title", Equality, CmdHideTitle},                // hide the title
+    CommandRow{"hide quitbutton", Equality, CmdHideQuitButton},           // hide "&Quit"
+    CommandRow{"hide button", Equality, CmdHideButton},               // hide "&Next >>"
+    CommandRow{"show quitbutton", Equality, CmdShowQuitButton},           // show "&Quit"
+    CommandRow{"sleep", Equality, CmdSleep},                     // pause
     CommandRow{"end", Equality, CmdEnd},                         // end the run
     CommandRow{"remark", Equality, CmdSkip},                     // skip
     CommandRow{"rem", Equality, CmdSkip},                        // skip

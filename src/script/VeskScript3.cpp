@@ -142,10 +142,12 @@ void TVeskScript::WaitForNext(const std::string& caption)
         NextButton->SetCaption(caption);
     NextButton->SetVisible(true);
     NextButton->SetEnabled(true);
-    Host.ProcessMessages();
 
+    // The click ends the wait from the moment the button shows, so that a click handled by the first
+    // pump is not lost.
     WaitingForNext = true;
     const ui::ScopedAction<ui::ClickAction> clickEndsWait(NextButton->OnClick(), [this] { NextClicked(); });
+    Host.ProcessMessages();
     while (WaitingForNext) {
         Host.Sleep(100);
         Host.ProcessMessages();

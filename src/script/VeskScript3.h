@@ -39,6 +39,9 @@ public:
     // or the abort is requested.
     void WaitForNext(const std::string& caption);
 
+    // The introduction panel's button action during "wait openingtext": ends that wait.
+    void OpeningClicked() { WaitingForOpening = false; }
+
     void SetInfoLabel(const std::string& text);
     void SetEditBox(const std::string& text, bool readOnly);
 

@@ -53,3 +53,29 @@ bool IsExistingFile(const std::string& path)
     DWORD attributes = 0;
     return FindEntry(path, attributes) && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | kVolumeLabel));
 }
+
+namespace {
+
+// Asks a directory query with room for 255 characters, and again with room for the whole answer if longer.
+std::string QueryDir(UINT (WINAPI *query)(LPSTR, UINT))
+{
+    std::vector<char> buffer(256);
+    UINT length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    }
+    return NormalizeDir(std::string(buffer.data(), length < buffer.size() ? length : 0));
+}
+
+} // namespace
+
+std::string GetWindowsDir()
+{
+    return QueryDir(GetWindowsDirectoryA);
+}
+
+std::string GetSystemDir()
+{
+    return QueryDir(GetSystemDirectoryA);
+}

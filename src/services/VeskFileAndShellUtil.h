@@ -13,3 +13,7 @@ std::string ExpandFromProgramDir(const std::string& path);
 bool IsExistingDir(const std::string& path);
 // An entry of that path exists and is neither a directory nor a volume label.
 bool IsExistingFile(const std::string& path);
+
+// The Windows and the system directory, each with a trailing backslash.
+std::string GetWindowsDir();
+std::string GetSystemDir();

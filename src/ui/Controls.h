@@ -75,6 +75,9 @@ public:
     ScopedAction(const ScopedAction&) = delete;
     ScopedAction& operator=(const ScopedAction&) = delete;
 
+    // The action that was in place before, and comes back at the end of the scope.
+    const Action& Saved() const { return saved_; }
+
 private:
     Action& slot_;
     Action saved_;

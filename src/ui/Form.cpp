@@ -59,6 +59,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) != WA_INACTIVE && OnActivate)
             OnActivate();
         break;
+    case WM_ERASEBKGND: {
+        RECT area;
+        GetClientRect(Handle(), &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, BackBrush());
+        return 1;
+    }
     case WM_TIMER:
         if (Timer* timer = Timer::FromId(wParam))
             timer->Fire();

@@ -57,3 +57,14 @@ TEST(Existence, FilesAndDirectoriesAreToldApart)
     DeleteFileA(file.c_str());
     RemoveDirectoryA(dir.c_str());
 }
+
+TEST(SystemDirs, EndWithABackslashAndExist)
+{
+    const std::string windows = GetWindowsDir();
+    const std::string system = GetSystemDir();
+    ASSERT_FALSE(windows.empty());
+    EXPECT_EQ(windows.back(), '\\');
+    EXPECT_EQ(system.back(), '\\');
+    EXPECT_TRUE(IsExistingDir(windows.substr(0, windows.size() - 1)));
+    EXPECT_EQ(system.rfind(windows, 0), 0u) << system << " lies in " << windows;
+}

@@ -75,7 +75,7 @@ int WaitNone(const std::string& caption, DWORD timeoutMs)
 
 int Run(const std::string& verb, int count, char** args)
 {
-    const DWORD timeout = count > 1 ? Number(args[1]) : kFindMs;
+    const DWORD timeout = count > 1 ? Number(args[1]) : kFindMs; // for the verbs that take TIMEOUT_MS
     if (verb == "wait-window" && count >= 1)
         return drive::WaitWindow(args[0], timeout) ? 0 : Fail("no window \"" + std::string(args[0]) + "\"");
     if (verb == "wait-gone" && count >= 1)
@@ -87,7 +87,9 @@ int Run(const std::string& verb, int count, char** args)
         std::printf("%s\n", drive::MessageBoxText(box).c_str());
         return 0;
     }
-    if (count < 2)
+    const bool windowVerb = verb == "click" || verb == "key" || verb == "shot"
+                            || ((verb == "type" || verb == "text") && count >= 4);
+    if (!windowVerb || count < 2)
         return 2;
     HWND window = Window(args[0]);
     if (window == nullptr)
@@ -102,18 +104,15 @@ int Run(const std::string& verb, int count, char** args)
     }
     if (verb == "shot")
         return drive::SaveScreenshot(window, args[1]) ? 0 : Fail("cannot save " + std::string(args[1]));
-    if (verb == "type" && count >= 4) {
+    if (verb == "type") {
         HWND edit = Control(window, "", args[1], std::atoi(args[2]));
         return !edit ? 1 : drive::TypeChars(edit, args[3]) ? 0 : Fail("typing was not taken");
     }
-    if (verb == "text" && count >= 4) {
-        HWND control = Control(window, args[1], args[2], std::atoi(args[3]));
-        if (control == nullptr)
-            return 1;
-        std::printf("%s\n", drive::Text(control).c_str());
-        return 0;
-    }
-    return 2;
+    HWND control = Control(window, args[1], args[2], std::atoi(args[3])); // text
+    if (control == nullptr)
+        return 1;
+    std::printf("%s\n", drive::Text(control).c_str());
+    return 0;
 }
 
 } // namespace

@@ -82,6 +82,22 @@ DWORD ProcessOf(HWND window)
     return processId;
 }
 
+// The first visible top-level window that matches, in Z order; an enabled one wins over a disabled one.
+HWND FindTop(const std::string& caption, DWORD processId, const char* className)
+{
+    HWND first = nullptr;
+    HWND enabled = nullptr;
+    ForEachTop([&](HWND window) {
+        if (IsWindowVisible(window) && CaptionMatches(window, caption) && ClassMatches(window, className)
+            && (processId == 0 || ProcessOf(window) == processId)) {
+            first = first ? first : window;
+            enabled = IsWindowEnabled(window) ? window : nullptr;
+        }
+        return enabled == nullptr;
+    });
+    return enabled ? enabled : first;
+}
+
 bool Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return PostMessageA(window, message, wParam, lParam) != FALSE;
@@ -116,7 +132,9 @@ private:
 bool Painted(HWND window)
 {
     bool painted = !GetUpdateRect(window, nullptr, FALSE);
-    ForEachDescendant(window, [&](HWND child) { return painted = painted && !GetUpdateRect(child, nullptr, FALSE); });
+    ForEachDescendant(window, [&](HWND child) {
+        return painted = painted && !GetUpdateRect(child, nullptr, FALSE);
+    });
     return painted;
 }
 
@@ -225,20 +243,7 @@ void Process::Terminate()
 HWND WaitWindow(const std::string& caption, DWORD timeoutMs, DWORD processId, const char* className)
 {
     HWND found = nullptr;
-    WaitUntil(timeoutMs, [&] {
-        HWND enabled = nullptr;
-        found = nullptr;
-        ForEachTop([&](HWND window) {
-            if (!IsWindowVisible(window) || !CaptionMatches(window, caption) || !ClassMatches(window, className)
-                || (processId != 0 && ProcessOf(window) != processId))
-                return true;
-            found = found ? found : window;
-            enabled = IsWindowEnabled(window) ? window : nullptr;
-            return enabled == nullptr;
-        });
-        found = enabled ? enabled : found;
-        return found != nullptr;
-    });
+    WaitUntil(timeoutMs, [&] { return (found = FindTop(caption, processId, className)) != nullptr; });
     return found;
 }
 
@@ -269,8 +274,9 @@ HWND WaitControl(HWND top, const std::string& caption, DWORD timeoutMs, const ch
 
 // BM_CLICK is posted, not sent: the button's own code presses and releases it and notifies its parent,
 // as a mouse click does, while the driver goes on at once even when the click opens a modal box (a sent
-// message would not return until the box closed). Posted mouse messages at the button's centre work the
-// same under Wine, but BM_CLICK does not depend on where the button lies or on mouse capture.
+// message would not return until the box closed). Posted button-down and button-up messages at the
+// button's centre work as well under Wine, but BM_CLICK needs no coordinates. Settle then waits for the
+// click to be handled, which ends when the box's own message loop runs.
 bool Click(HWND button)
 {
     if (!IsVisible(button) || !IsEnabled(button) || !Post(button, BM_CLICK, 0, 0))
@@ -315,7 +321,7 @@ HWND Focused(HWND top)
 // answered before an earlier post is handled. WM_PAINT comes last: a thread gets it only when no sent,
 // posted or input message waits. So a round marks one pixel of the window for repainting, watches through
 // GetUpdateRect for the mark to go, then sends a message, answered once that painting is over. One round
-// can be fooled by a paint the thread had taken just before the mark was made; the second round cannot,
+// can be fooled by a paint the thread had taken just before the mark was made; the second round is not,
 // since after the first the thread is back in its loop and takes no WM_PAINT while a post waits.
 bool Settle(HWND window)
 {
@@ -323,8 +329,8 @@ bool Settle(HWND window)
     for (int round = 0; round < 2; ++round) {
         if (!IsWindow(window))
             return true; // the window went away, which handled the messages as far as they matter
-        if (!IsVisible(window) || !InvalidateRect(window, &spot, FALSE)
-            || !WaitUntil(kReplyMs, [&] { return !IsWindow(window) || !GetUpdateRect(window, nullptr, FALSE); }, 1))
+        const auto repainted = [&] { return !IsWindow(window) || !GetUpdateRect(window, nullptr, FALSE); };
+        if (!IsVisible(window) || !InvalidateRect(window, &spot, FALSE) || !WaitUntil(kReplyMs, repainted, 1))
             return false;
         DWORD_PTR result = 0;
         if (IsWindow(window) && !SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kReplyMs, &result))
@@ -387,9 +393,9 @@ bool SaveScreenshot(HWND window, const std::string& bmpPath)
     RECT rect = {};
     if (!IsVisible(window) || !GetWindowRect(window, &rect) || rect.right <= rect.left || rect.bottom <= rect.top)
         return false;
-    Settle(window);
+    Settle(window); // handles what was posted, then the paint of the window itself
     WaitUntil(kReplyMs, [&] { return Painted(window); });
-    Settle(window);
+    Settle(window); // the controls' painting is over too
     Picture picture = Grab(rect);
     for (int look = 0; look < 20 && !picture.rows.empty(); ++look) {
         Sleep(2 * kPollMs);

@@ -89,7 +89,8 @@ bool TypeChars(HWND edit, const std::string& text);
 bool PressKey(HWND target, WORD vk);
 // The control that has the keyboard focus in top's thread, or nullptr.
 HWND Focused(HWND top);
-// Waits until the thread of window has handled the messages posted to it before the call.
+// Waits until the thread of a visible window has handled the messages posted to it before the call.
+// True as well when the window goes away meanwhile; false when the thread does not get round to it.
 bool Settle(HWND window);
 
 // The text of a window or control as its program reports it now (an edit's current contents).

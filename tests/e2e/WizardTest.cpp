@@ -1,0 +1,201 @@
+// The real window driven as a person would: a script that only guides the user runs from its first line
+// to its last, and "&Quit" asks before it ends a run.
+#include "Media.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace {
+
+bool IsReadOnly(HWND edit)
+{
+    return (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+// The visible static control whose text is the caption, or null.
+HWND LabelOf(HWND window, const std::string& caption)
+{
+    return drive::FindControl(window, caption, "Static");
+}
+
+// The text of the visible multi-line text area, the one on the panel in front.
+std::string ShownTextArea(HWND window)
+{
+    for (int i = 0;; ++i) {
+        const HWND edit = drive::FindControl(window, "", "Edit", i);
+        if (!edit)
+            return "(none)";
+        if (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE)
+            return drive::Text(edit);
+    }
+}
+
+// Waits, as a person reads, until the text area in front shows the text; returns what it shows then.
+std::string WaitTextArea(HWND window, const std::string& expected)
+{
+    std::string shown;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < kStepMs; Sleep(drive::kPollMs))
+        if ((shown = ShownTextArea(window)) == expected)
+            break;
+    return shown;
+}
+
+// The one-line edit box in front.
+HWND EditBoxOf(HWND window)
+{
+    for (int i = 0;; ++i) {
+        const HWND edit = drive::FindControl(window, "", "Edit", i);
+        if (!edit || !(GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
+            return edit;
+    }
+}
+
+struct Wizard : ::testing::Test {
+    drive::Process setup;
+    HWND window = nullptr;
+
+    // What the window showed when a test failed, kept as an artefact.
+    void TearDown() override
+    {
+        if (HasFailure() && window)
+            Media::SaveArtefact(window, std::string("failed-") +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+
+    void Start(const Media& media, const std::string& script)
+    {
+        media.Write("install.script", script);
+        ASSERT_TRUE(media.Start(setup));
+        window = drive::WaitWindow(kMainWindow, kStartMs, setup.Id());
+        ASSERT_NE(window, nullptr);
+    }
+
+    // Waits for a visible button with the caption and presses it.
+    void Press(const std::string& caption, HWND in = nullptr)
+    {
+        const HWND button = drive::WaitControl(in ? in : window, caption, kStepMs, "Button");
+        ASSERT_NE(button, nullptr) << caption;
+        ASSERT_TRUE(drive::Click(button)) << caption;
+    }
+
+    // Answers the "Confirm" box of "&Quit" and returns its question.
+    std::string AnswerQuit(const std::string& answer)
+    {
+        const HWND box = drive::WaitMessageBox("Confirm", kStepMs, setup.Id());
+        if (!box)
+            return "(no confirmation)";
+        const std::string question = drive::MessageBoxText(box);
+        Press(answer, box);
+        drive::WaitGone(box, kStepMs);
+        return question;
+    }
+};
+
+constexpr char kGuidingScript[] =
+    "Lines before the first command are skipped.\r\n"
+    "<wait openingtext>\r\n"
+    "Welcome to Example.\r\n"
+    "#emptyline\r\n"
+    "Press Next to begin.\r\n"
+    "< Set Title >\r\n"
+    "Example Setup\r\n"
+    "<set message>\r\n"
+    "This program installs Example.\r\n"
+    "#EMPTYLINE\r\n"
+    "   It takes a minute.   \r\n"
+    "<set label>\r\n"
+    "Install directory\r\n"
+    "<set editbox>\r\n"
+    "c:\\Example\r\n"
+    "<wait button>\r\n"
+    "&Continue\r\n"
+    "<readonly editbox>\r\n"
+    "TRUE\r\n"
+    "<hide quitbutton>\r\n"
+    "<wait message>\r\n"
+    "Almost done.\r\n"
+    "<show quitbutton>\r\n"
+    "<hide editbox>\r\n"
+    "<hide label>\r\n"
+    "<sleep>\r\n"
+    "300\r\n"
+    "<wait button>\r\n"
+    "&Finish\r\n"
+    "<end>\r\n"
+    "<wait button>\r\n";
+
+} // namespace
+
+TEST_F(Wizard, AGuidingScriptRunsFromItsFirstLineToItsLast)
+{
+    Media media("guiding");
+    Start(media, kGuidingScript);
+
+    ASSERT_NE(drive::WaitControl(window, "Vesk-Install", kStepMs, "Static"), nullptr);
+    ASSERT_EQ(WaitTextArea(window, "Welcome to Example.\r\n \r\nPress Next to begin.\r\n"),
+              "Welcome to Example.\r\n \r\nPress Next to begin.\r\n");
+    Media::SaveArtefact(window, "introduction-panel");
+    Press("&Next >>");
+
+    // The first wait: "&Continue" on the installation panel.
+    ASSERT_NE(drive::WaitControl(window, "&Continue", kStepMs, "Button"), nullptr);
+    EXPECT_NE(LabelOf(window, "Example Setup"), nullptr);
+    EXPECT_NE(LabelOf(window, "Install directory"), nullptr);
+    EXPECT_EQ(ShownTextArea(window), "This program installs Example.\r\n \r\nIt takes a minute.\r\n");
+    const HWND edit = EditBoxOf(window);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(drive::Text(edit), "c:\\Example");
+    EXPECT_FALSE(IsReadOnly(edit));
+    const HWND more = drive::FindControl(window, "&More...", "Button");
+    ASSERT_NE(more, nullptr);
+    EXPECT_FALSE(drive::IsEnabled(more)) << "outside a prompt More is shown but disabled";
+    EXPECT_NE(drive::FindControl(window, "&Quit", "Button"), nullptr);
+    Media::SaveArtefact(window, "installation-panel");
+    EXPECT_TRUE(drive::PressKey(edit, VK_END));
+    EXPECT_TRUE(drive::TypeChars(edit, "\\Beta"));
+    EXPECT_EQ(drive::Text(edit), "c:\\Example\\Beta");
+    Press("&Continue");
+
+    // "wait message": the caption is reset, the edit box read-only, "&Quit" hidden.
+    ASSERT_NE(drive::WaitControl(window, "&Next >>", kStepMs, "Button"), nullptr);
+    EXPECT_EQ(WaitTextArea(window, "Almost done.\r\n"), "Almost done.\r\n");
+    EXPECT_TRUE(IsReadOnly(edit));
+    EXPECT_EQ(drive::FindControl(window, "&Quit", "Button"), nullptr);
+    Press("&Next >>");
+
+    // The last wait, after the pause: "&Quit" back, the edit box and label gone.
+    ASSERT_NE(drive::WaitControl(window, "&Finish", kStepMs, "Button"), nullptr);
+    EXPECT_NE(drive::FindControl(window, "&Quit", "Button"), nullptr);
+    EXPECT_FALSE(drive::IsVisible(edit));
+    EXPECT_EQ(LabelOf(window, "Install directory"), nullptr);
+    Press("&Finish");
+
+    DWORD exitCode = 1;
+    EXPECT_TRUE(setup.WaitExit(kStepMs, &exitCode)) << "the run ends at <end> and the window closes";
+    EXPECT_EQ(exitCode, 0u);
+}
+
+TEST_F(Wizard, QuitAnsweredNoGoesOnAndAnsweredYesEndsTheRun)
+{
+    Media media("quit");
+    Start(media, "<wait openingtext>\r\nHello\r\n<wait button>\r\n<set title>\r\nAfter\r\n<wait button>\r\n"
+                 "<sleep>\r\n20000\r\n<end>\r\n");
+    ASSERT_EQ(WaitTextArea(window, "Hello\r\n"), "Hello\r\n");
+    Press("&Next >>");
+    ASSERT_NE(drive::WaitControl(window, "Installation", kStepMs, "Static"), nullptr);
+
+    Press("&Quit");
+    EXPECT_EQ(AnswerQuit("&No"), "Are you sure you want to abort the installation procedure?");
+    EXPECT_TRUE(setup.Running());
+    Press("&Next >>");
+    ASSERT_NE(drive::WaitControl(window, "After", kStepMs, "Static"), nullptr) << "the run went on after No";
+
+    Press("&Quit");
+    EXPECT_EQ(AnswerQuit("&Yes"), "Are you sure you want to abort the installation procedure?");
+    const DWORD answered = GetTickCount();
+    DWORD exitCode = 1;
+    ASSERT_TRUE(setup.WaitExit(kStepMs, &exitCode));
+    EXPECT_LT(GetTickCount() - answered, 5000u) << "the 20-second sleep after the wait never ran";
+    EXPECT_EQ(exitCode, 0u);
+}
