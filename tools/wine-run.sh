@@ -11,7 +11,12 @@ if [ ! -f "$prefix/system.reg" ]; then
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9
-    [ -f "$prefix/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+    if [ ! -f "$prefix/system.reg" ]; then
+      wineboot -i >/dev/null 2>&1
+      # Xvfb runs no window manager: unmanaged windows are drawn by Wine itself and hide without a stall.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      wineserver -w
+    fi
   ) 9>"$prefix.lock"
 fi
 exec wine "$@"

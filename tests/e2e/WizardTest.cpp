@@ -199,3 +199,31 @@ TEST_F(Wizard, QuitAnsweredNoGoesOnAndAnsweredYesEndsTheRun)
     EXPECT_LT(GetTickCount() - answered, 5000u) << "the 20-second sleep after the wait never ran";
     EXPECT_EQ(exitCode, 0u);
 }
+
+TEST_F(Wizard, TheKeyboardWorksAsInAnyDialog)
+{
+    Media media("keyboard");
+    Start(media, "<wait openingtext>\r\nHi\r\n<set title>\r\nFirst\r\n<wait button>\r\n<set title>\r\nSecond\r\n"
+                 "<wait button>\r\n<end>\r\n");
+    ASSERT_EQ(WaitTextArea(window, "Hi\r\n"), "Hi\r\n");
+
+    // Enter presses the focused "&Next >>" of the introduction panel.
+    ASSERT_TRUE(drive::PressKey(drive::Focused(window), VK_RETURN));
+    ASSERT_NE(drive::WaitControl(window, "First", kStepMs, "Static"), nullptr);
+
+    // Alt with the underlined letter presses "&Next >>" of the installation panel.
+    const HWND next = drive::FindControl(window, "&Next >>", "Button");
+    ASSERT_EQ(drive::Focused(window), next);
+    PostMessageA(next, WM_SYSCHAR, 'n', 1 | (1 << 29));
+    ASSERT_NE(drive::WaitControl(window, "Second", kStepMs, "Static"), nullptr);
+
+    // Tab follows the tab order and skips what has no tab stop or is disabled: the edit box, then back to
+    // "&Next >>" past the text area, "&Quit" and "&More...".
+    ASSERT_TRUE(drive::PressKey(drive::Focused(window), VK_TAB));
+    EXPECT_EQ(drive::Focused(window), EditBoxOf(window));
+    ASSERT_TRUE(drive::PressKey(drive::Focused(window), VK_TAB));
+    EXPECT_EQ(drive::Focused(window), next);
+
+    ASSERT_TRUE(drive::PressKey(next, VK_RETURN));
+    EXPECT_TRUE(setup.WaitExit(kStepMs));
+}
