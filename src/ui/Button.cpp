@@ -2,9 +2,9 @@
 
 namespace ui {
 
-Button::Button(Window& parent, const ControlSpec& spec)
+Button::Button(Window& parent, const ControlSpec& layout)
 {
-    CreateControl(parent, "BUTTON", BS_PUSHBUTTON, spec);
+    CreateControl(parent, "BUTTON", BS_PUSHBUTTON, layout);
 }
 
 void Button::OnCommand(WORD code)

@@ -8,7 +8,7 @@ namespace ui {
 
 class Button final : public Window, public IButton {
 public:
-    Button(Window& parent, const ControlSpec& spec);
+    Button(Window& parent, const ControlSpec& layout);
 
     void SetVisible(bool visible) override { Show(visible); }
     bool IsVisible() const override { return Visible(); }

@@ -6,9 +6,9 @@
 
 namespace ui {
 
-Edit::Edit(Window& parent, const ControlSpec& spec)
+Edit::Edit(Window& parent, const ControlSpec& layout)
 {
-    CreateControl(parent, "EDIT", ES_AUTOHSCROLL | WS_BORDER | (spec.readOnly ? ES_READONLY : 0), spec);
+    CreateControl(parent, "EDIT", ES_AUTOHSCROLL | WS_BORDER | (layout.readOnly ? ES_READONLY : 0), layout);
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Edit::SubclassProc)));
 }

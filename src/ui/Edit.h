@@ -8,7 +8,7 @@ namespace ui {
 
 class Edit final : public Window, public IEdit {
 public:
-    Edit(Window& parent, const ControlSpec& spec);
+    Edit(Window& parent, const ControlSpec& layout);
 
     void SetVisible(bool visible) override { Show(visible); }
     bool IsVisible() const override { return Visible(); }

@@ -8,17 +8,17 @@ namespace {
 constexpr char kFormClass[] = "VeskForm";
 } // namespace
 
-Form::Form(const FormSpec& spec)
+Form::Form(const FormSpec& layout)
 {
     RegisterOwnClass(kFormClass, nullptr);
-    const DWORD style = (spec.bordered ? WS_CAPTION | WS_SYSMENU : WS_POPUP) | WS_CLIPCHILDREN;
-    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+    const DWORD style = (layout.bordered ? WS_CAPTION | WS_SYSMENU : WS_POPUP) | WS_CLIPCHILDREN;
+    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_CONTROLPARENT);
     CreateOwn(kFormClass, style, WS_EX_CONTROLPARENT, nullptr, 0, 0, frame.right - frame.left,
-              frame.bottom - frame.top, spec.caption);
+              frame.bottom - frame.top, layout.caption);
     ControlSpec look;
-    look.font = spec.font;
-    look.backColor = spec.color;
+    look.font = layout.font;
+    look.backColor = layout.color;
     ApplyLook(look);
 }
 

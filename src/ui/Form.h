@@ -20,7 +20,7 @@ struct FormSpec {
 
 class Form : public Window {
 public:
-    explicit Form(const FormSpec& spec);
+    explicit Form(const FormSpec& layout);
 
     // Shows the window centred on the screen's work area.
     void ShowCentered();

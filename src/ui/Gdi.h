@@ -60,6 +60,6 @@ private:
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 
-Font CreateFontFromSpec(const FontSpec& spec);
+Font CreateFontFromSpec(const FontSpec& layout);
 
 } // namespace ui

@@ -2,13 +2,13 @@
 
 namespace ui {
 
-Label::Label(Window& parent, ControlSpec spec)
+Label::Label(Window& parent, ControlSpec layout)
 {
-    spec.tabStop = false;
+    layout.tabStop = false;
     // SS_NOPREFIX: an ampersand in a script's text is shown as it is. Labels do not wrap.
-    transparent_ = spec.transparent;
-    spec.transparent = false;
-    CreateControl(parent, "STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, spec);
+    transparent_ = layout.transparent;
+    layout.transparent = false;
+    CreateControl(parent, "STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, layout);
     // Labels take no part in Tab order; a later label lies above an earlier one where they overlap.
     SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FitToText();

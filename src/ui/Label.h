@@ -9,7 +9,7 @@ namespace ui {
 
 class Label final : public Window, public ILabel {
 public:
-    Label(Window& parent, ControlSpec spec);
+    Label(Window& parent, ControlSpec layout);
 
     void SetVisible(bool visible) override { Show(visible); }
     bool IsVisible() const override { return Visible(); }

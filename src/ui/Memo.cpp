@@ -2,12 +2,12 @@
 
 namespace ui {
 
-Memo::Memo(Window& parent, const ControlSpec& spec)
+Memo::Memo(Window& parent, const ControlSpec& layout)
 {
-    DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER | (spec.readOnly ? ES_READONLY : 0);
-    if (spec.verticalScrollBar)
+    DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER | (layout.readOnly ? ES_READONLY : 0);
+    if (layout.verticalScrollBar)
         style |= WS_VSCROLL;
-    CreateControl(parent, "EDIT", style, spec);
+    CreateControl(parent, "EDIT", style, layout);
     // No limit but memory on what a script can show.
     SendMessageA(Handle(), EM_SETLIMITTEXT, 0, 0);
 }

@@ -9,7 +9,7 @@ namespace ui {
 
 class Memo final : public Window, public IMemo {
 public:
-    Memo(Window& parent, const ControlSpec& spec);
+    Memo(Window& parent, const ControlSpec& layout);
 
     void SetVisible(bool visible) override { Show(visible); }
     bool IsVisible() const override { return Visible(); }

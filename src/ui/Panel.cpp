@@ -6,15 +6,15 @@ namespace {
 constexpr char kPanelClass[] = "VeskPanel";
 } // namespace
 
-Panel::Panel(Window& parent, const ControlSpec& spec)
+Panel::Panel(Window& parent, const ControlSpec& layout)
 {
     RegisterOwnClass(kPanelClass, nullptr);
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0);
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (layout.visible ? WS_VISIBLE : 0);
     // WS_EX_CONTROLPARENT lets Tab and the mnemonics reach the controls on the panel.
-    CreateOwn(kPanelClass, style, WS_EX_CONTROLPARENT, parent.Handle(), spec.left, spec.top, spec.width, spec.height,
-              spec.caption);
+    CreateOwn(kPanelClass, style, WS_EX_CONTROLPARENT, parent.Handle(), layout.left, layout.top, layout.width, layout.height,
+              layout.caption);
     SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ApplyLook(spec);
+    ApplyLook(layout);
 }
 
 void Panel::BringToFront()

@@ -9,7 +9,7 @@ namespace ui {
 
 class Panel final : public Window, public IPanel {
 public:
-    Panel(Window& parent, const ControlSpec& spec);
+    Panel(Window& parent, const ControlSpec& layout);
 
     void SetVisible(bool visible) override { Show(visible); }
     bool IsVisible() const override { return Visible(); }

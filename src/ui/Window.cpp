@@ -37,19 +37,19 @@ void Window::Attach(HWND hwnd)
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-void Window::CreateControl(Window& parent, const char* className, DWORD style, const ControlSpec& spec)
+void Window::CreateControl(Window& parent, const char* className, DWORD style, const ControlSpec& layout)
 {
-    style |= WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0) | (spec.tabStop ? WS_TABSTOP : 0);
-    const HWND hwnd = CreateWindowExA(0, className, spec.caption.c_str(), style, spec.left, spec.top,
-                                      spec.width, spec.height, parent.Handle(),
+    style |= WS_CHILD | WS_CLIPSIBLINGS | (layout.visible ? WS_VISIBLE : 0) | (layout.tabStop ? WS_TABSTOP : 0);
+    const HWND hwnd = CreateWindowExA(0, className, layout.caption.c_str(), style, layout.left, layout.top,
+                                      layout.width, layout.height, parent.Handle(),
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextControlId++)),
                                       GetModuleHandleA(nullptr), nullptr);
     if (!hwnd)
-        throw std::runtime_error(std::string("Cannot create the control ") + spec.caption);
+        throw std::runtime_error(std::string("Cannot create the control ") + layout.caption);
     Attach(hwnd);
     // Creation order is tab order: each new control goes below its siblings.
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ApplyLook(spec);
+    ApplyLook(layout);
 }
 
 void Window::RegisterOwnClass(const char* className, HBRUSH background)
@@ -131,12 +131,12 @@ bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     }
 }
 
-void Window::ApplyLook(const ControlSpec& spec)
+void Window::ApplyLook(const ControlSpec& layout)
 {
-    font_ = CreateFontFromSpec(spec.font);
+    font_ = CreateFontFromSpec(layout.font);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    textColor_ = spec.textColor;
-    backColor_ = spec.backColor;
+    textColor_ = layout.textColor;
+    backColor_ = layout.backColor;
     if (backColor_)
         backBrush_ = Brush(CreateSolidBrush(*backColor_));
 }

@@ -50,17 +50,17 @@ public:
 
     // A notification (BN_CLICKED, ...) reflected from the parent.
     virtual void OnCommand(WORD /*code*/) {}
-    // The brush for WM_CTLCOLOR*, reflected from the parent: the spec's colours on the given DC, or null
-    // for the system's default when the spec set none.
+    // The brush for WM_CTLCOLOR*, reflected from the parent: the layout's colours on the given DC, or null
+    // for the system's default when the layout set none.
     virtual HBRUSH OnCtlColor(HDC dc);
 
-    // The background: the spec's colour, else the parent's, else the face colour of buttons.
+    // The background: the layout's colour, else the parent's, else the face colour of buttons.
     COLORREF BackColor() const;
     HBRUSH BackBrush() const;
 
 protected:
-    // Creates a child control of a system class (BUTTON, STATIC, EDIT, ...) from its spec.
-    void CreateControl(Window& parent, const char* className, DWORD style, const ControlSpec& spec);
+    // Creates a child control of a system class (BUTTON, STATIC, EDIT, ...) from its layout.
+    void CreateControl(Window& parent, const char* className, DWORD style, const ControlSpec& layout);
     // Creates a window of one of our own classes, whose messages reach HandleMessage.
     void CreateOwn(const char* className, DWORD style, DWORD exStyle, HWND parent, int left, int top, int width,
                    int height, const std::string& caption);
@@ -70,8 +70,8 @@ protected:
     // Reflects notifications and colour requests of child controls to their wrappers.
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    // The colours and font from a spec, applied to this window.
-    void ApplyLook(const ControlSpec& spec);
+    // The colours and font from a layout, applied to this window.
+    void ApplyLook(const ControlSpec& layout);
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

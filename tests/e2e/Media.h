@@ -2,7 +2,7 @@
 // copy of the real setup.exe and whatever scripts and files a test writes into it.
 #pragma once
 
-#include "Driver.h"
+#include "driver/Driver.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // vesk-drive: the driver for shell scripts. One action per run; windows and controls are named by caption
 // and are waited for up to five seconds. Exit code 0: done; 1: not found or failed; 2: wrong usage.
-#include "Driver.h"
+#include "driver/Driver.h"
 
 #include <cstdio>
 #include <cstdlib>

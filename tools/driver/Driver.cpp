@@ -1,4 +1,4 @@
-#include "Driver.h"
+#include "driver/Driver.h"
 
 #include <algorithm>
 #include <fstream>
