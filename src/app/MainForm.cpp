@@ -11,7 +11,7 @@ namespace {
 
 // The window's layout, in pixels of the client area and of the panels.
 const FormSpec kFormMain{.caption = "FormMain", .clientWidth = 508, .clientHeight = 367, .color = Olive,
-                         .font = {.face = "MS Sans Serif", .pixelHeight = 11}, .bordered = false};
+                         .font = {.face = "MS Sans Serif", .pixelHeight = 11}, .dialogFrame = false};
 
 const FontSpec kSansBold13{.face = "MS Sans Serif", .pixelHeight = 13, .bold = true};
 const FontSpec kSansBold16{.face = "MS Sans Serif", .pixelHeight = 16, .bold = true};

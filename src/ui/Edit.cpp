@@ -23,7 +23,7 @@ LRESULT CALLBACK Edit::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             const KeyPressAction action = self->onKeyPress_;
             action(key);
         } catch (const std::exception& error) {
-            ShowErrorReport(error.what());
+            HandleError(error);
             return 0;
         }
         if (key == 0)

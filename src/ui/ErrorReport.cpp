@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace ui {
 
 const char* const kApplicationTitle = "Vesk-Install";
 
 namespace {
+
+ErrorHandler g_errorHandler;
 
 // Boxes belong to the active window of this thread, so that they stay in front of it.
 int ShowBox(const std::string& text, const char* title, UINT flags)
@@ -27,6 +31,20 @@ std::string ErrorReportText(const std::string& message)
 void ShowErrorReport(const std::string& message)
 {
     ShowBox(ErrorReportText(message), kApplicationTitle, MB_OK | MB_ICONERROR);
+}
+
+void HandleError(const std::exception& error)
+{
+    // A copy: the handler may replace itself while it runs.
+    if (const ErrorHandler handler = g_errorHandler)
+        handler(error);
+    else
+        ShowErrorReport(error.what());
+}
+
+ErrorHandler SetErrorHandler(ErrorHandler handler)
+{
+    return std::exchange(g_errorHandler, std::move(handler));
 }
 
 void ShowMessage(const std::string& text)

@@ -11,30 +11,53 @@ constexpr char kFormClass[] = "VeskForm";
 Form::Form(const FormSpec& layout)
 {
     RegisterOwnClass(kFormClass, nullptr);
-    const DWORD style = (layout.bordered ? WS_CAPTION | WS_SYSMENU : WS_POPUP) | WS_CLIPCHILDREN;
+    const DWORD style = WS_POPUP | WS_CLIPCHILDREN | (layout.dialogFrame ? WS_CAPTION | WS_SYSMENU : 0);
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (layout.dialogFrame ? WS_EX_DLGMODALFRAME : 0);
     RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_CONTROLPARENT);
-    CreateOwn(kFormClass, style, WS_EX_CONTROLPARENT, nullptr, 0, 0, frame.right - frame.left,
-              frame.bottom - frame.top, layout.caption);
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const HWND owner = layout.dialogFrame ? GetActiveWindow() : nullptr;
+    CreateOwn(kFormClass, style, exStyle, owner, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+              layout.caption);
     ControlSpec look;
     look.font = layout.font;
     look.backColor = layout.color;
     ApplyLook(look);
 }
 
-void Form::ShowCentered()
+void Form::CenterOnScreen()
 {
     RECT work, window;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(Handle(), &window);
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
-    ShowAt(work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2);
+    MoveTo(work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2);
+}
+
+void Form::MoveTo(int left, int top)
+{
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetClientSize(int width, int height)
+{
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
+    SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ShowCentered()
+{
+    CenterOnScreen();
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
 }
 
 void Form::ShowAt(int left, int top)
 {
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    MoveTo(left, top);
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
 }
@@ -54,6 +77,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SHOWWINDOW:
         if (wParam && OnShow)
             OnShow();
+        else if (!wParam && OnHide)
+            OnHide();
         break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && OnActivate)
@@ -72,6 +97,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         if (OnClose) {
             OnClose();
+            return 0;
+        }
+        if (modal_) {
+            ModalResult = 2;
             return 0;
         }
         break;

@@ -15,7 +15,9 @@ struct FormSpec {
     int clientHeight = 0;
     COLORREF color = GetSysColor(COLOR_BTNFACE);
     FontSpec font;
-    bool bordered = true;
+    // A fixed dialog frame with a title and a close box, owned by the window active at creation; else a
+    // borderless main window.
+    bool dialogFrame = true;
 };
 
 class Form : public Window {
@@ -26,10 +28,19 @@ public:
     void ShowCentered();
     // Shows the window at a place of the screen.
     void ShowAt(int left, int top);
+    // Places the window without showing it.
+    void CenterOnScreen();
+    void MoveTo(int left, int top);
+    // Gives the client area a new size; the frame follows.
+    void SetClientSize(int width, int height);
+
+    // While shown modally: 0 until the dialog ends, then 1 for OK or 2 for Cancel.
+    int ModalResult = 0;
 
     std::function<void()> OnShow;
+    std::function<void()> OnHide;
     std::function<void()> OnActivate;
-    // Called for WM_CLOSE; when empty, the window is destroyed.
+    // Called for WM_CLOSE; when empty, a modal dialog ends with Cancel and any other window is destroyed.
     std::function<void()> OnClose;
     // Called when the window is destroyed; the main form ends the message loop here.
     std::function<void()> OnDestroy;
@@ -40,7 +51,10 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    friend int ShowModal(Form& dialog);
     void ClickFocusedButton(WPARAM wParam);
+
+    bool modal_ = false;
 };
 
 } // namespace ui

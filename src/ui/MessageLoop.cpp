@@ -4,9 +4,6 @@
 
 namespace ui {
 
-namespace {
-
-// Keyboard navigation (Tab, Enter, Alt with the underlined letter) as in any dialog.
 void TranslateAndDispatch(MSG& msg)
 {
     const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
@@ -15,8 +12,6 @@ void TranslateAndDispatch(MSG& msg)
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }
-
-} // namespace
 
 void ProcessMessages()
 {

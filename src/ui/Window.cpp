@@ -92,7 +92,7 @@ LRESULT CALLBACK Window::OwnWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
-        ShowErrorReport(error.what());
+        HandleError(error);
     } catch (...) {
         ShowErrorReport("Unknown error");
     }
