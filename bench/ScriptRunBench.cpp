@@ -17,6 +17,13 @@ public:
     void Sleep(unsigned) override {}
     void ShowMessage(const std::string&) override {}
     void Beep(unsigned) override {}
+    bool ChooseDirectory(std::string&) override { return false; }
+};
+
+class NullServices : public IScriptServices {
+public:
+    void CreateDirTree(const std::string&, std::int32_t& resultCode, std::string&) override { resultCode = 0; }
+    bool DirectoryExists(const std::string&) override { return false; }
 };
 
 using Clock = std::chrono::steady_clock;
@@ -58,7 +65,8 @@ int main()
     for (long lines : {250'000L, 500'000L, 1'000'000L}) {
         const std::string path = WriteScript(lines);
         NullHost host;
-        TVeskScript script(host, "c:\\setup\\");
+        NullServices services;
+        TVeskScript script(host, services, "c:\\setup\\");
 
         auto start = Clock::now();
         std::int32_t code = 0;

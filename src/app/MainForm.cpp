@@ -80,7 +80,7 @@ TFormMain::TFormMain(const std::vector<std::string>& arguments)
       MemoTitle(PanelAbout, kMemoTitle),
       FirstButton(PanelAbout, kFirstButton),
       Timer1(window_, kStartDelayMs),
-      script_(host_, GetProgramDir())
+      script_(host_, services_, GetProgramDir())
 {
     FormCreate(arguments);
 }

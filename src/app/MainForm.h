@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/ScriptHostWin32.h"
+#include "app/ScriptServicesWin32.h"
 #include "script/VeskScript3.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
@@ -43,6 +44,7 @@ private:
     bool SettleScriptFile(const std::vector<std::string>& arguments);
 
     ScriptHostWin32 host_;
+    ScriptServicesWin32 services_;
     ui::Form window_;
     ui::Panel PanelInstall;
     ui::Label Label1;

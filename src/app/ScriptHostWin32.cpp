@@ -1,5 +1,6 @@
 #include "app/ScriptHostWin32.h"
 
+#include "dialogs/DirBox.h"
 #include "ui/ErrorReport.h"
 #include "ui/MessageLoop.h"
 
@@ -23,4 +24,15 @@ void ScriptHostWin32::ShowMessage(const std::string& text)
 void ScriptHostWin32::Beep(unsigned type)
 {
     MessageBeep(type);
+}
+
+bool ScriptHostWin32::ChooseDirectory(std::string& selectedDir)
+{
+    TFormDirBox dialog;
+    dialog.AllowCreateDir = true;
+    dialog.SelectedDir = selectedDir;
+    if (dialog.ShowModal() != 1)
+        return false;
+    selectedDir = dialog.SelectedDir;
+    return true;
 }

@@ -1,4 +1,4 @@
-// The script engine's host on Win32: the real message pump, Sleep, message boxes and beeps.
+// The script engine's host on Win32: the real message pump, Sleep, message boxes, beeps and dialogs.
 #pragma once
 
 #include "script/ScriptHost.h"
@@ -9,4 +9,5 @@ public:
     void Sleep(unsigned milliseconds) override;
     void ShowMessage(const std::string& text) override;
     void Beep(unsigned type) override;
+    bool ChooseDirectory(std::string& selectedDir) override;
 };

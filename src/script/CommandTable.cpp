@@ -1,6 +1,7 @@
 #include "script/CommandTable.h"
 
 #include "script/CoreCommands.h"
+#include "script/DirectoryCommands.h"
 #include "script/ScreenCommands.h"
 #include "services/VeskStringUtil.h"
 
@@ -21,17 +22,17 @@ constexpr std::array kCommands{
     CommandRow{"wait message", Equality, CmdWaitMessage},              // fill the message area, wait for "&Next >>"
     CommandRow{"wait openingtext", Equality, CmdWaitOpeningText},          // introduction text, wait for its "&Next >>"
     CommandRow{"wait button", Equality, CmdWaitButton},               // wait for "&Next >>", optional caption
-    CommandRow{"create directory", Containment, kPending},       // ask for and create the install directory
-    CommandRow{"create subdirectory", Containment, kPending},    // a directory under the target root
+    CommandRow{"create directory", Containment, CmdCreateDirectory},       // ask for and create the install directory
+    CommandRow{"create subdirectory", Containment, CmdCreateSubdirectory},    // a directory under the target root
     CommandRow{"create program group", Containment, kPending},   // ask for and create the program group
     CommandRow{"create program items", Containment, kPending},   // shortcuts in the program group
     CommandRow{"copy files", Containment, kPending},             // copy (and expand) files
     CommandRow{"delete files", Containment, kPending},           // delete files
     CommandRow{"open file", Containment, kPending},              // open a document with its program
-    CommandRow{"set target directory", Equality, kPending},      // target directory under the root
-    CommandRow{"set target root directory", Equality, kPending}, // the target root directory
+    CommandRow{"set target directory", Equality, CmdSetTargetDirectory},      // target directory under the root
+    CommandRow{"set target root directory", Equality, CmdSetTargetRootDirectory}, // the target root directory
     CommandRow{"deltree", Containment, kPending},                // remove a directory tree
-    CommandRow{"set source directory", Equality, kPending},      // source directory under the program's
+    CommandRow{"set source directory", Equality, CmdSetSourceDirectory},      // source directory under the program's
     CommandRow{"run", Containment, kPending},                    // start a program
     CommandRow{"set label", Equality, CmdSetLabel},                 // the small label
     CommandRow{"set title", Equality, CmdSetTitle},                 // the title

@@ -44,8 +44,8 @@ bool ReadWholeFile(const std::string& fileName, std::string& bytes, std::string&
 
 } // namespace
 
-TVeskScript::TVeskScript(IScriptHost& host, const std::string& programDir)
-    : Host(host), ProgramDir(NormalizeDir(programDir))
+TVeskScript::TVeskScript(IScriptHost& host, IScriptServices& services, const std::string& programDir)
+    : Host(host), Services(services), ProgramDir(NormalizeDir(programDir))
 {
     SourceDir = ProgramDir;
     TargetDir = TargetRootDir;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "script/ScriptHost.h"
+#include "script/ScriptServices.h"
 #include "ui/Controls.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@
 class TVeskScript {
 public:
     // programDir is the directory of the setup program's own file; it is kept normalised.
-    TVeskScript(IScriptHost& host, const std::string& programDir);
+    TVeskScript(IScriptHost& host, IScriptServices& services, const std::string& programDir);
     TVeskScript(const TVeskScript&) = delete;
     TVeskScript& operator=(const TVeskScript&) = delete;
 
@@ -51,6 +52,7 @@ public:
     void ExecuteCommand(std::string& currentLine, std::int32_t& resultCode);
 
     IScriptHost& Host;
+    IScriptServices& Services;
 
     std::string ProgramGroup;
     std::string SourceDir;

@@ -41,6 +41,12 @@ bool FindEntry(const std::string& path, DWORD& attributes)
 
 } // namespace
 
+bool DirectoryExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool IsExistingDir(const std::string& path)
 {
     DWORD attributes = 0;

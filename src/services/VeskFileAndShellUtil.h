@@ -9,6 +9,9 @@ std::string GetProgramDir();
 // An absolute path unchanged; a relative one prefixed with the program's directory.
 std::string ExpandFromProgramDir(const std::string& path);
 
+// The attributes of the path can be read and carry the directory bit; a trailing backslash is accepted.
+bool DirectoryExists(const std::string& path);
+
 // A directory entry of that path exists and is a directory.
 bool IsExistingDir(const std::string& path);
 // An entry of that path exists and is neither a directory nor a volume label.

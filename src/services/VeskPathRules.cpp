@@ -43,3 +43,23 @@ std::string ExpandFromDir(std::string_view baseDir, std::string_view path)
     expanded += path;
     return expanded;
 }
+
+void SplitDirLevels(std::string_view path, std::vector<std::string>& levels)
+{
+    levels.clear();
+    if (TrimView(path).empty())
+        return;
+    std::string current(path);
+    levels.push_back(current);
+    int position = LastPos("\\", current);
+    while (position > 1) {
+        current.resize(static_cast<std::size_t>(position - 1));
+        position = LastPos("\\", current);
+        // The top of a path without a root stands on drive c:, where the directory creation anchors it.
+        if (position == 0)
+            current = current.back() == ':' ? current + '\\' : "c:\\" + current;
+        else if (position == 1)
+            current = "c:" + current;
+        levels.push_back(current);
+    }
+}

@@ -1,9 +1,11 @@
-// Directory and path text rules: the one form of every directory text, the absolute-path test and the
-// program's directory cut from its module path. Pure text; the Windows lookups live in VeskFileAndShellUtil.
+// Directory and path text rules: the one form of every directory text, the absolute-path test, the
+// program's directory cut from its module path and the levels of a directory path. Pure text; the Windows
+// lookups live in VeskFileAndShellUtil.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Empty for a blank text; otherwise the text as written with a trailing backslash (added unless present).
 std::string NormalizeDir(std::string_view text);
@@ -16,3 +18,8 @@ std::string ProgramDirOfModulePath(std::string_view modulePath);
 
 // An absolute path unchanged (untrimmed, quote included); otherwise the base directory followed by the path.
 std::string ExpandFromDir(std::string_view baseDir, std::string_view path);
+
+// The levels of a directory path, the path itself (untrimmed) first, then each parent up to its root; a
+// level with no drive is put on c: (\a\b gives \a\b, c:\a). The list is cleared first and stays empty for
+// a blank path.
+void SplitDirLevels(std::string_view path, std::vector<std::string>& levels);

@@ -6,6 +6,17 @@
 
 namespace ui {
 
+namespace {
+
+// The dialog manager asks a control about each key before acting on it; lParam is the key's message.
+bool AsksForEnterOrEscape(LPARAM lParam)
+{
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    return msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+}
+
+} // namespace
+
 Edit::Edit(Window& parent, const ControlSpec& layout)
 {
     CreateControl(parent, "EDIT", ES_AUTOHSCROLL | WS_BORDER | (layout.readOnly ? ES_READONLY : 0), layout);
@@ -17,6 +28,8 @@ LRESULT CALLBACK Edit::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 {
     auto* self = static_cast<Edit*>(FromHandle(hwnd));
     const WNDPROC original = self ? self->original_ : reinterpret_cast<WNDPROC>(DefWindowProcA);
+    if (message == WM_GETDLGCODE && self && self->takesEnterAndEscape_ && AsksForEnterOrEscape(lParam))
+        return CallWindowProcA(original, hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
     if (message == WM_CHAR && self && self->onKeyPress_) {
         char key = static_cast<char>(wParam);
         try {

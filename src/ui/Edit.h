@@ -17,12 +17,16 @@ public:
     void SetReadOnly(bool readOnly) override { SendMessageA(Handle(), EM_SETREADONLY, readOnly, 0); }
     bool IsReadOnly() const override { return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
     KeyPressAction& OnKeyPress() override { return onKeyPress_; }
+    // Lets Enter and Escape reach the key-press action as characters 13 and 27 inside a dialog, whose
+    // keyboard handling would otherwise take them before they become characters.
+    void SetTakesEnterAndEscape(bool takes) { takesEnterAndEscape_ = takes; }
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     KeyPressAction onKeyPress_;
     WNDPROC original_ = nullptr;
+    bool takesEnterAndEscape_ = false;
 };
 
 } // namespace ui

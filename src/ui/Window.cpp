@@ -116,6 +116,14 @@ bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             return true;
         }
         return false;
+    case WM_DRAWITEM:
+        // The item names its control by id: a combo box's list may report itself as the painted window.
+        if (Window* child = wParam ? FromHandle(GetDlgItem(hwnd_, static_cast<int>(wParam))) : nullptr) {
+            child->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
+        }
+        return false;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:

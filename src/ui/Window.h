@@ -50,6 +50,8 @@ public:
 
     // A notification (BN_CLICKED, ...) reflected from the parent.
     virtual void OnCommand(WORD /*code*/) {}
+    // The painting of one item of an owner-drawn list, reflected from the parent.
+    virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
     // The brush for WM_CTLCOLOR*, reflected from the parent: the layout's colours on the given DC, or null
     // for the system's default when the layout set none.
     virtual HBRUSH OnCtlColor(HDC dc);
@@ -67,7 +69,7 @@ protected:
     static void RegisterOwnClass(const char* className, HBRUSH background);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Reflects notifications and colour requests of child controls to their wrappers.
+    // Reflects notifications, colour requests and item painting of child controls to their wrappers.
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     // The colours and font from a layout, applied to this window.

@@ -15,6 +15,8 @@ std::string ModuleDir()
     return dir.substr(0, dir.find_last_of('\\'));
 }
 
+} // namespace
+
 void RemoveTree(const std::string& dir)
 {
     WIN32_FIND_DATAA found;
@@ -35,6 +37,8 @@ void RemoveTree(const std::string& dir)
     }
     RemoveDirectoryA(dir.c_str());
 }
+
+namespace {
 
 void MakeParents(const std::string& path)
 {

@@ -37,6 +37,9 @@ private:
     std::string dir_;
 };
 
+// Removes a directory with everything in it (the tests' own clean-up).
+void RemoveTree(const std::string& dir);
+
 // Message box texts with their line breaks as plain "\n".
 std::string Lines(const std::string& text);
 

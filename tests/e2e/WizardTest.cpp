@@ -1,96 +1,12 @@
 // The real window driven as a person would: a script that only guides the user runs from its first line
 // to its last, and "&Quit" asks before it ends a run.
-#include "Media.h"
+#include "Wizard.h"
 
 #include <gtest/gtest.h>
 
 using namespace e2e;
 
 namespace {
-
-bool IsReadOnly(HWND edit)
-{
-    return (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) != 0;
-}
-
-// The visible static control whose text is the caption, or null.
-HWND LabelOf(HWND window, const std::string& caption)
-{
-    return drive::FindControl(window, caption, "Static");
-}
-
-// The text of the visible multi-line text area, the one on the panel in front.
-std::string ShownTextArea(HWND window)
-{
-    for (int i = 0;; ++i) {
-        const HWND edit = drive::FindControl(window, "", "Edit", i);
-        if (!edit)
-            return "(none)";
-        if (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE)
-            return drive::Text(edit);
-    }
-}
-
-// Waits, as a person reads, until the text area in front shows the text; returns what it shows then.
-std::string WaitTextArea(HWND window, const std::string& expected)
-{
-    std::string shown;
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < kStepMs; Sleep(drive::kPollMs))
-        if ((shown = ShownTextArea(window)) == expected)
-            break;
-    return shown;
-}
-
-// The one-line edit box in front.
-HWND EditBoxOf(HWND window)
-{
-    for (int i = 0;; ++i) {
-        const HWND edit = drive::FindControl(window, "", "Edit", i);
-        if (!edit || !(GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
-            return edit;
-    }
-}
-
-struct Wizard : ::testing::Test {
-    drive::Process setup;
-    HWND window = nullptr;
-
-    // What the window showed when a test failed, kept as an artefact.
-    void TearDown() override
-    {
-        if (HasFailure() && window)
-            Media::SaveArtefact(window, std::string("failed-") +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
-
-    void Start(const Media& media, const std::string& script)
-    {
-        media.Write("install.script", script);
-        ASSERT_TRUE(media.Start(setup));
-        window = drive::WaitWindow(kMainWindow, kStartMs, setup.Id());
-        ASSERT_NE(window, nullptr);
-    }
-
-    // Waits for a visible button with the caption and presses it.
-    void Press(const std::string& caption, HWND in = nullptr)
-    {
-        const HWND button = drive::WaitControl(in ? in : window, caption, kStepMs, "Button");
-        ASSERT_NE(button, nullptr) << caption;
-        ASSERT_TRUE(drive::Click(button)) << caption;
-    }
-
-    // Answers the "Confirm" box of "&Quit" and returns its question.
-    std::string AnswerQuit(const std::string& answer)
-    {
-        const HWND box = drive::WaitMessageBox("Confirm", kStepMs, setup.Id());
-        if (!box)
-            return "(no confirmation)";
-        const std::string question = drive::MessageBoxText(box);
-        Press(answer, box);
-        drive::WaitGone(box, kStepMs);
-        return question;
-    }
-};
 
 constexpr char kGuidingScript[] =
     "Lines before the first command are skipped.\r\n"

@@ -31,6 +31,19 @@ public:
     }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void Beep(unsigned type) override { beeps.push_back(type); }
+    // The directory dialog answers with the next of directoryChoices (empty: Cancel) and notes where it opened.
+    bool ChooseDirectory(std::string& selectedDir) override
+    {
+        dialogStarts.push_back(selectedDir);
+        if (directoryChoices.empty() || directoryChoices.front().empty()) {
+            if (!directoryChoices.empty())
+                directoryChoices.erase(directoryChoices.begin());
+            return false;
+        }
+        selectedDir = directoryChoices.front();
+        directoryChoices.erase(directoryChoices.begin());
+        return true;
+    }
 
     // Runs the action in the first message pump at or after the given virtual time.
     void At(unsigned long long time, std::function<void()> action) { scheduled_.emplace(time, std::move(action)); }
@@ -40,6 +53,8 @@ public:
     int pumps = 0;
     std::vector<std::string> messages;
     std::vector<unsigned> beeps;
+    std::vector<std::string> directoryChoices;
+    std::vector<std::string> dialogStarts;
 
 private:
     std::multimap<unsigned long long, std::function<void()>> scheduled_;

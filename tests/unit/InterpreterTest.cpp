@@ -1,4 +1,5 @@
 #include "fakes/FakeHost.h"
+#include "fakes/FakeServices.h"
 #include "script/CommandTable.h"
 #include "script/ScriptFormat.h"
 #include "script/VeskScript3.h"
@@ -9,7 +10,8 @@ namespace {
 
 struct Interpreter : ::testing::Test {
     fakes::Host host;
-    TVeskScript script{host, "c:\\setup\\"};
+    fakes::Services services;
+    TVeskScript script{host, services, "c:\\setup\\"};
 
     std::int32_t RunScript(std::string_view text)
     {

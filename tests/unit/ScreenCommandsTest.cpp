@@ -1,5 +1,6 @@
 #include "fakes/FakeControls.h"
 #include "fakes/FakeHost.h"
+#include "fakes/FakeServices.h"
 #include "script/ScriptFormat.h"
 #include "script/VeskScript3.h"
 
@@ -25,7 +26,8 @@ struct ScreenCommands : ::testing::Test {
     fakes::Button quitButton{"&Quit", &installPanel};
     fakes::Button moreButton{"&More...", &installPanel};
     fakes::Button openingButton{"&Next >>", &aboutPanel};
-    TVeskScript script{host, "c:\\setup\\"};
+    fakes::Services services;
+    TVeskScript script{host, services, "c:\\setup\\"};
     int panelSwitches = 0;
 
     ScreenCommands()

@@ -1,5 +1,6 @@
 #include "fakes/FakeControls.h"
 #include "fakes/FakeHost.h"
+#include "fakes/FakeServices.h"
 #include "script/ScriptFormat.h"
 #include "script/VeskScript3.h"
 
@@ -13,7 +14,8 @@ namespace {
 
 struct ScriptObject : ::testing::Test {
     fakes::Host host;
-    TVeskScript script{host, "c:\\setup"};
+    fakes::Services services;
+    TVeskScript script{host, services, "c:\\setup"};
     fakes::Button next{"&Next >>"};
     fakes::Button more{"&More..."};
     fakes::Label info;

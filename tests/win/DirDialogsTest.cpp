@@ -1,0 +1,899 @@
+// The directory and drive lists and the two directory dialogs under Wine: real windows in this process. The
+// dialogs are modal, so a thread timer works them from inside their own message loops, as a user would:
+// clicks, keys and characters are posted to the controls and go through the dialogs' keyboard handling.
+// Pictures of the dialogs are saved in the artefacts folder beside the test program.
+#include "dialogs/DialogCreateDir.h"
+#include "dialogs/DirBox.h"
+#include "services/FindHandle.h"
+#include "services/VeskErrors.h"
+#include "services/VeskFileAndShellUtil.h"
+#include "ui/DirectoryList.h"
+#include "ui/DriveAccess.h"
+#include "ui/DriveList.h"
+#include "ui/ErrorReport.h"
+#include "ui/Form.h"
+#include "ui/MessageLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace ui;
+
+namespace {
+
+// ---- Pictures for the test's artefacts
+
+std::string ArtefactsDir()
+{
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string dir(module);
+    dir = dir.substr(0, dir.find_last_of('\\') + 1) + "artefacts\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+struct ScreenDc {
+    HDC dc = GetDC(nullptr);
+    ~ScreenDc() { ReleaseDC(nullptr, dc); }
+};
+
+struct MemoryDc {
+    HDC dc;
+    ~MemoryDc() { DeleteDC(dc); }
+};
+
+void WriteBmp(const std::string& path, const BITMAPINFOHEADER& header, const void* bits)
+{
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(static_cast<const char*>(bits), header.biSizeImage);
+}
+
+// What the screen shows in the window's rectangle (a box on top of it included), as a 24-bit BMP file.
+bool SavePicture(HWND window, const std::string& name)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    BITMAPINFO info{};
+    BITMAPINFOHEADER& header = info.bmiHeader;
+    header.biSize = sizeof header;
+    header.biWidth = rect.right - rect.left;
+    header.biHeight = rect.bottom - rect.top; // bottom-up rows, as BMP files keep them
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = static_cast<DWORD>(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
+
+    const ScreenDc screen;
+    const MemoryDc memory{CreateCompatibleDC(screen.dc)};
+    void* bits = nullptr;
+    const GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap.Get())
+        return false;
+    const HGDIOBJ old = SelectObject(memory.dc, bitmap.Get());
+    const bool copied =
+        BitBlt(memory.dc, 0, 0, header.biWidth, header.biHeight, screen.dc, rect.left, rect.top, SRCCOPY) != FALSE;
+    GdiFlush();
+    SelectObject(memory.dc, old);
+    if (copied)
+        WriteBmp(ArtefactsDir() + name, header, bits);
+    return copied;
+}
+
+// ---- Working modal dialogs from inside their loops
+
+constexpr UINT kTickMs = 30;
+constexpr DWORD kTimeLimitMs = 20000;
+
+// The steps of a test, run one per tick of a thread timer: the loop of whatever dialog or message box is up
+// dispatches the ticks. A waiting step is tried again at each tick until it holds. Steps post their clicks
+// and keys, never send them, so that no step runs inside another. When the time is up every window of the
+// thread is asked to close, so that a failing test ends instead of hanging.
+class Steps {
+public:
+    Steps() : start_(GetTickCount()), timer_(SetTimer(nullptr, 0, kTickMs, &Steps::Tick)) { current_ = this; }
+    ~Steps()
+    {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    Steps(const Steps&) = delete;
+    Steps& operator=(const Steps&) = delete;
+
+    void Do(std::function<void()> action)
+    {
+        steps_.push_back([action = std::move(action)] {
+            action();
+            return true;
+        });
+    }
+    void Wait(std::function<bool()> done) { steps_.push_back(std::move(done)); }
+    // Waits from the step's first tick: painting and the screen catch up meanwhile.
+    void Pause(DWORD ms)
+    {
+        steps_.push_back([ms, started = false, start = DWORD{0}]() mutable {
+            if (!started)
+                start = GetTickCount();
+            started = true;
+            return GetTickCount() - start >= ms;
+        });
+    }
+    // Paints the window, lets the screen catch up and saves its picture. The window is read when the steps
+    // run: a wrapper, or a variable that an earlier step sets.
+    void Picture(const Window& window, const char* name)
+    {
+        Picture([&window] { return window.Handle(); }, name);
+    }
+    void Picture(HWND& window, const char* name)
+    {
+        Picture([&window] { return window; }, name);
+    }
+
+    bool AllDone() const { return next_ == steps_.size(); }
+
+private:
+    void Picture(std::function<HWND()> window, const char* name)
+    {
+        Do([window] {
+            RedrawWindow(window(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        });
+        Pause(400);
+        Do([window, name] { EXPECT_TRUE(SavePicture(window(), name)) << name; });
+    }
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (current_)
+            current_->Run();
+    }
+
+    void Run()
+    {
+        if (running_)
+            return;
+        running_ = true;
+        if (GetTickCount() - start_ > kTimeLimitMs)
+            EnumThreadWindows(GetCurrentThreadId(), &Steps::CloseOne, 0);
+        else if (next_ < steps_.size() && steps_[next_]())
+            ++next_;
+        running_ = false;
+    }
+
+    static BOOL CALLBACK CloseOne(HWND window, LPARAM)
+    {
+        if (IsWindowVisible(window))
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        return TRUE;
+    }
+
+    static inline Steps* current_ = nullptr;
+    std::vector<std::function<bool()>> steps_;
+    size_t next_ = 0;
+    DWORD start_;
+    UINT_PTR timer_;
+    bool running_ = false;
+};
+
+LPARAM KeyData(WORD vk, bool release)
+{
+    const LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(vk, 0) << 16);
+    return release ? data | (1L << 30) | static_cast<LPARAM>(1UL << 31) : data;
+}
+
+void PressKey(HWND target, WORD vk)
+{
+    PostMessageA(target, WM_KEYDOWN, vk, KeyData(vk, false));
+    PostMessageA(target, WM_KEYUP, vk, KeyData(vk, true));
+}
+
+void TypeChars(HWND edit, const std::string& text)
+{
+    for (const char c : text)
+        PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), KeyData(LOBYTE(VkKeyScanA(c)), false));
+}
+
+void Click(const Window& button)
+{
+    PostMessageA(button.Handle(), BM_CLICK, 0, 0);
+}
+
+// Handles the messages that come for the given time: windows shown outside a modal loop get painted.
+void PumpFor(DWORD ms)
+{
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10))
+        ProcessMessages();
+}
+
+int IndexOf(const DirectoryList& list, const std::string& name)
+{
+    return static_cast<int>(SendMessageA(list.Handle(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(name.c_str())));
+}
+
+// The mouse on an item of a list: one click, or a double-click as the system reports it.
+void ClickItem(const DirectoryList& list, const std::string& name, bool twice)
+{
+    RECT item{};
+    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(IndexOf(list, name)),
+                 reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
+    if (!twice)
+        return;
+    PostMessageA(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
+}
+
+std::vector<std::string> Items(const DirectoryList& list)
+{
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(list.Handle(), LB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        char text[MAX_PATH] = {};
+        SendMessageA(list.Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+int Highlighted(const DirectoryList& list)
+{
+    return static_cast<int>(SendMessageA(list.Handle(), LB_GETCURSEL, 0, 0));
+}
+
+BOOL CALLBACK KeepMessageBox(HWND window, LPARAM found)
+{
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (!IsWindowVisible(window) || lstrcmpA(className, "#32770") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// A message box of this thread that is up, or null.
+HWND ThreadMessageBox()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &KeepMessageBox, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The message of a box: its longest static text (the others are its icon).
+std::string BoxMessage(HWND box)
+{
+    std::string longest;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        char text[1024] = {};
+        if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0 &&
+            std::string(text).size() > longest.size())
+            longest = text;
+    }
+    return longest;
+}
+
+// A waiting step: a message box is up; its title and message are kept and its OK is pressed.
+std::function<bool()> AnswerBox(std::string& title, std::string& message)
+{
+    return [&title, &message] {
+        const HWND box = ThreadMessageBox();
+        if (!box)
+            return false;
+        char text[256] = {};
+        GetWindowTextA(box, text, sizeof text);
+        title = text;
+        message = BoxMessage(box);
+        PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        return true;
+    };
+}
+
+// A waiting step: a form with that title is shown and active; found is set to it.
+std::function<bool()> FormShown(const std::string& title, HWND& found)
+{
+    return [&title, &found] {
+        found = FindWindowA("VeskForm", title.c_str());
+        return found && IsWindowVisible(found) && GetActiveWindow() == found;
+    };
+}
+
+HWND EditOf(HWND form)
+{
+    return FindWindowExA(form, nullptr, "Edit", nullptr);
+}
+
+// The window's place in its parent's client area.
+RECT PlaceInParent(const Window& control)
+{
+    RECT rect{};
+    GetWindowRect(control.Handle(), &rect);
+    MapWindowPoints(nullptr, GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+SIZE ClientSize(const Window& window)
+{
+    RECT rect{};
+    GetClientRect(window.Handle(), &rect);
+    return {rect.right, rect.bottom};
+}
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// ---- Directories and drives
+
+void RemoveTree(const std::string& dir)
+{
+    WIN32_FIND_DATAA found;
+    {
+        FindHandle search(dir + "\\*", found);
+        if (search.Found()) {
+            do {
+                const std::string name = found.cFileName;
+                const std::string path = dir + "\\" + name;
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                    DeleteFileA(path.c_str());
+                else if (name != "." && name != "..")
+                    RemoveTree(path);
+            } while (search.Next(found));
+        }
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+// The test's directory in the temporary directory, on drive c:, spelt as the list spells it.
+std::string TestDir()
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string dir = std::string(temp) + "vesk-dirdialogs";
+    dir[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(dir[0])));
+    return dir;
+}
+
+// A directory the create dialog makes in the root of c:.
+const char kRootNewDir[] = "c:\\vesk-dirdialogs-new";
+
+// The Win32 access with a drive a: added that is a removable drive with no disk in it, as Wine has none.
+// It counts how often a: is touched, to show that listing the drives leaves it alone. It may also name a
+// drive of each other kind, only to be drawn.
+class DriveANotReady final : public DriveAccess {
+public:
+    explicit DriveANotReady(bool everyKind = false) : everyKind_(everyKind) {}
+
+    std::vector<DriveEntry> Drives() override
+    {
+        std::vector<DriveEntry> drives = real_.Drives();
+        drives.insert(drives.begin(), DriveEntry{'a', DriveKind::Removable});
+        if (everyKind_)
+            drives.insert(drives.begin() + 2, {{'d', DriveKind::CdRom},
+                                               {'n', DriveKind::Network},
+                                               {'r', DriveKind::RamDisk},
+                                               {'u', DriveKind::Unknown}});
+        return drives;
+    }
+    std::string CurrentDir(char drive) override { return drive == 'a' ? "a:\\" : real_.CurrentDir(drive); }
+    bool IsReady(char drive) override
+    {
+        if (drive != 'a')
+            return real_.IsReady(drive);
+        ++touchesOfA;
+        return false;
+    }
+    std::vector<std::string> Subdirectories(const std::string& dir) override
+    {
+        if (std::tolower(static_cast<unsigned char>(dir.front())) != 'a')
+            return real_.Subdirectories(dir);
+        ++touchesOfA;
+        throw EInOutError(ERROR_NOT_READY);
+    }
+
+    int touchesOfA = 0;
+
+private:
+    DriveAccess& real_ = Win32DriveAccess();
+    bool everyKind_;
+};
+
+// Installs a drive access for one scope.
+class UsingDriveAccess {
+public:
+    explicit UsingDriveAccess(DriveAccess& access) : previous_(SetDriveAccess(&access)) {}
+    ~UsingDriveAccess() { SetDriveAccess(previous_); }
+    UsingDriveAccess(const UsingDriveAccess&) = delete;
+    UsingDriveAccess& operator=(const UsingDriveAccess&) = delete;
+
+private:
+    DriveAccess* previous_;
+};
+
+// Installs an error handler for one scope that records the errors; the one in force before comes back after.
+class RecordingErrors {
+public:
+    RecordingErrors()
+        : previous_(SetErrorHandler([this](const std::exception& error) { messages.emplace_back(error.what()); }))
+    {
+    }
+    ~RecordingErrors() { SetErrorHandler(previous_); }
+    RecordingErrors(const RecordingErrors&) = delete;
+    RecordingErrors& operator=(const RecordingErrors&) = delete;
+
+    std::vector<std::string> messages;
+
+private:
+    ErrorHandler previous_;
+};
+
+// A test directory with three subdirectories in mixed case, a hidden one and a file, which the lists leave out.
+struct DirDialogFixture : ::testing::Test {
+    void SetUp() override
+    {
+        RemoveTree(dir);
+        RemoveTree(kRootNewDir);
+        ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
+        for (const char* name : {"gamma", "alpha", "Beta", "hidden"})
+            CreateDirectoryA((dir + "\\" + name).c_str(), nullptr);
+        SetFileAttributesA((dir + "\\hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+        std::ofstream(dir + "\\file.txt") << "not a directory";
+    }
+    void TearDown() override
+    {
+        RemoveTree(dir);
+        RemoveTree(kRootNewDir);
+    }
+
+    const std::string dir = TestDir();
+};
+
+using DirDialogLists = DirDialogFixture;
+using DirDialogBox = DirDialogFixture;
+using DirDialogCreate = DirDialogFixture;
+
+} // namespace
+
+// ---- The lists
+
+TEST_F(DirDialogLists, ShowTheChainFromTheRootThenTheVisibleSubdirectoriesSorted)
+{
+    Form form{FormSpec{.caption = "DirDialogLists", .clientWidth = 300, .clientHeight = 200}};
+    DirectoryList list(form, ControlSpec{.left = 7, .top = 32, .width = 288, .height = 145});
+    int changes = 0;
+    list.OnChange = [&] { ++changes; };
+
+    list.SetDirectory(dir + "\\");
+    EXPECT_EQ(list.Directory(), dir);
+    EXPECT_EQ(changes, 1);
+    std::vector<std::string> chain{"c:\\"};
+    for (size_t start = 3; start < dir.size();) {
+        const size_t end = std::min(dir.find('\\', start), dir.size());
+        chain.push_back(dir.substr(start, end - start));
+        start = end + 1;
+    }
+    std::vector<std::string> expected = chain;
+    expected.insert(expected.end(), {"alpha", "Beta", "gamma"});
+    EXPECT_EQ(Items(list), expected);
+    EXPECT_EQ(Highlighted(list), static_cast<int>(chain.size()) - 1) << "the current directory is marked";
+    EXPECT_EQ(SendMessageA(list.Handle(), LB_GETITEMHEIGHT, 0, 0), 16);
+
+    list.SetDirectory(dir);
+    EXPECT_EQ(changes, 1) << "the same directory again is no change";
+    list.SetDirectory("C:\\");
+    EXPECT_EQ(list.Directory(), "c:\\") << "a root keeps its backslash and the drive letter is lower case";
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(DirDialogLists, AnUnreadableDirectoryThrowsAndLeavesTheList)
+{
+    Form form{FormSpec{.caption = "DirDialogLists", .clientWidth = 300, .clientHeight = 200}};
+    DirectoryList list(form, ControlSpec{.left = 7, .top = 32, .width = 288, .height = 145});
+    list.SetDirectory(dir);
+    const std::vector<std::string> before = Items(list);
+    try {
+        list.SetDirectory(dir + "\\missing");
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode, ERROR_PATH_NOT_FOUND);
+    }
+    EXPECT_EQ(list.Directory(), dir);
+    EXPECT_EQ(Items(list), before);
+    EXPECT_THROW(list.SetDirectory(""), EInOutError);
+}
+
+TEST_F(DirDialogLists, ASingleClickHighlightsAndADoubleClickOpens)
+{
+    Form form{FormSpec{.caption = "DirDialogLists", .clientWidth = 300, .clientHeight = 200}};
+    DirectoryList list(form, ControlSpec{.left = 7, .top = 32, .width = 288, .height = 145});
+    form.ShowAt(0, 0);
+    list.SetDirectory(dir);
+    int changes = 0;
+    list.OnChange = [&] { ++changes; };
+
+    ClickItem(list, "Beta", false);
+    ProcessMessages();
+    EXPECT_EQ(Highlighted(list), IndexOf(list, "Beta"));
+    EXPECT_EQ(list.Directory(), dir);
+    EXPECT_EQ(changes, 0);
+
+    ClickItem(list, "Beta", true);
+    ProcessMessages();
+    EXPECT_EQ(list.Directory(), dir + "\\Beta");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Items(list).back(), "Beta") << "an empty directory ends the chain";
+
+    list.Refresh();
+    EXPECT_EQ(list.Directory(), dir + "\\Beta");
+    EXPECT_EQ(changes, 1) << "a refresh is no change";
+}
+
+TEST_F(DirDialogLists, TheDriveListNamesTheDrivesWithoutTouchingThemAndMovesItsDirectoryList)
+{
+    DriveANotReady drives(true);
+    const UsingDriveAccess using_(drives);
+    Form form{FormSpec{.caption = "DirDialogLists", .clientWidth = 300, .clientHeight = 220}};
+    DirectoryList list(form, ControlSpec{.left = 7, .top = 32, .width = 288, .height = 145});
+    DriveList combo(form, ControlSpec{.left = 50, .top = 8, .width = 191, .height = 19});
+    combo.LinkTo(list);
+    form.ShowAt(0, 0);
+    SendMessageA(combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    PumpFor(400);
+    EXPECT_TRUE(SavePicture(form.Handle(), "drive-list-dropped.bmp"));
+    SendMessageA(combo.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(drives.touchesOfA, 0) << "listing and drawing the drives reads no medium";
+
+    char first[8] = {};
+    SendMessageA(combo.Handle(), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_STREQ(first, "a:");
+    const RECT place = PlaceInParent(combo);
+    EXPECT_EQ(place.bottom - place.top, 19) << "the closed box keeps the layout's height";
+    EXPECT_EQ(combo.Drive(), 0);
+
+    combo.SetDrive('C');
+    EXPECT_EQ(combo.Drive(), 'c');
+    EXPECT_EQ(Lower(list.Directory()), Lower(Win32DriveAccess().CurrentDir('c'))) << "c:'s current directory";
+
+    try {
+        combo.SetDrive('a');
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode, 21);
+    }
+    EXPECT_EQ(combo.Drive(), 'a') << "the drive stays chosen for the error report";
+    EXPECT_EQ(list.Directory().substr(0, 3), "c:\\") << "the directory list stays";
+    EXPECT_THROW(combo.SetDrive('\\'), EInOutError);
+}
+
+// ---- The directory selection dialog
+
+TEST_F(DirDialogBox, StartsOnTheProgramDirectory)
+{
+    TFormDirBox dialog;
+    std::string expected = GetProgramDir();
+    expected.pop_back();
+    EXPECT_EQ(dialog.SelectedDir, expected);
+    EXPECT_EQ(Lower(dialog.DirList.Directory()), Lower(expected));
+    EXPECT_EQ(dialog.DriveCombo.Drive(), std::tolower(static_cast<unsigned char>(expected.front())));
+    EXPECT_EQ(dialog.DialogCaption, "Directory selection");
+    EXPECT_EQ(dialog.HintLine, "Double-click a directory to select it");
+    EXPECT_EQ(dialog.TopLine, "");
+    EXPECT_FALSE(dialog.AllowCreateDir);
+}
+
+TEST_F(DirDialogBox, OkWithoutOpeningReturnsTheStartNormalised)
+{
+    TFormDirBox dialog;
+    dialog.SelectedDir = "c:\\";
+    {
+        Steps steps;
+        steps.Do([&] { Click(dialog.ButtonOK); });
+        EXPECT_EQ(dialog.ShowModal(), 1);
+        EXPECT_TRUE(steps.AllDone());
+    }
+    EXPECT_EQ(dialog.SelectedDir, "c:\\");
+
+    dialog.SelectedDir = dir;
+    dialog.DialogCaption = "Choose the directory";
+    dialog.TopLine = "Top line";
+    Steps steps;
+    steps.Do([&] {
+        EXPECT_EQ(dialog.FormWindow.Text(), "Choose the directory");
+        EXPECT_EQ(dialog.LabelTitle2.Caption(), "Top line");
+        EXPECT_EQ(dialog.LabelTitle3.Caption(), "Double-click a directory to select it");
+        EXPECT_FALSE(dialog.ButtonCreateDir.IsEnabled());
+        EXPECT_EQ(dialog.DirList.Directory(), dir);
+        const SIZE client = ClientSize(dialog.FormWindow);
+        EXPECT_EQ(client.cx, 389);
+        EXPECT_EQ(client.cy, 215);
+        const RECT list = PlaceInParent(dialog.DirList);
+        EXPECT_EQ(list.left, 7);
+        EXPECT_EQ(list.top, 32);
+        EXPECT_EQ(list.right - list.left, 288);
+        EXPECT_EQ(list.bottom - list.top, 145);
+        const RECT combo = PlaceInParent(dialog.DriveCombo);
+        EXPECT_EQ(combo.left, 50);
+        EXPECT_EQ(combo.top, 191);
+        EXPECT_EQ(combo.right - combo.left, 191);
+        EXPECT_EQ(combo.bottom - combo.top, 19);
+    });
+    steps.Picture(dialog.FormWindow, "dir-dialog.bmp");
+    steps.Do([&] { Click(dialog.ButtonOK); });
+    EXPECT_EQ(dialog.ShowModal(), 1);
+    EXPECT_TRUE(steps.AllDone());
+    EXPECT_EQ(dialog.SelectedDir, dir + "\\");
+}
+
+TEST_F(DirDialogBox, AHighlightedEntryIsNotChosenButAnOpenedOneIs)
+{
+    TFormDirBox dialog;
+    dialog.SelectedDir = dir;
+    {
+        Steps steps;
+        steps.Do([&] { ClickItem(dialog.DirList, "alpha", false); });
+        steps.Pause(100);
+        steps.Do([&] {
+            EXPECT_EQ(Highlighted(dialog.DirList), IndexOf(dialog.DirList, "alpha"));
+            Click(dialog.ButtonOK);
+        });
+        EXPECT_EQ(dialog.ShowModal(), 1);
+        EXPECT_TRUE(steps.AllDone());
+    }
+    EXPECT_EQ(dialog.SelectedDir, dir + "\\") << "the open directory, not the highlighted one";
+
+    dialog.SelectedDir = dir;
+    {
+        Steps steps;
+        steps.Do([&] { ClickItem(dialog.DirList, "alpha", true); });
+        steps.Pause(100);
+        steps.Do([&] { Click(dialog.ButtonOK); });
+        EXPECT_EQ(dialog.ShowModal(), 1);
+        EXPECT_TRUE(steps.AllDone());
+    }
+    EXPECT_EQ(dialog.SelectedDir, dir + "\\alpha\\");
+
+    // Enter opens the highlighted entry; the subdirectories follow the open directory.
+    dialog.SelectedDir = dir;
+    {
+        Steps steps;
+        steps.Do([&] {
+            dialog.DirList.Focus();
+            PressKey(dialog.DirList.Handle(), VK_DOWN);
+            PressKey(dialog.DirList.Handle(), VK_DOWN);
+            PressKey(dialog.DirList.Handle(), VK_RETURN);
+        });
+        steps.Pause(100);
+        steps.Do([&] {
+            EXPECT_EQ(dialog.SelectedDir, dir + "\\Beta") << "opening reaches SelectedDir at once";
+            Click(dialog.ButtonOK);
+        });
+        EXPECT_EQ(dialog.ShowModal(), 1);
+        EXPECT_TRUE(steps.AllDone());
+    }
+    EXPECT_EQ(dialog.SelectedDir, dir + "\\Beta\\");
+}
+
+TEST_F(DirDialogBox, CancelAndClosingByTheFrameGiveCancel)
+{
+    TFormDirBox dialog;
+    dialog.SelectedDir = dir;
+    {
+        Steps steps;
+        steps.Do([&] { ClickItem(dialog.DirList, "gamma", true); });
+        steps.Pause(100);
+        steps.Do([&] { Click(dialog.ButtonCancel); });
+        EXPECT_EQ(dialog.ShowModal(), 2);
+        EXPECT_TRUE(steps.AllDone());
+    }
+    {
+        Steps steps;
+        steps.Do([&] { PostMessageA(dialog.FormWindow.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); });
+        EXPECT_EQ(dialog.ShowModal(), 2);
+        EXPECT_TRUE(steps.AllDone());
+    }
+    EXPECT_TRUE(IsWindow(dialog.FormWindow.Handle())) << "the dialog is hidden, not destroyed";
+    EXPECT_FALSE(dialog.FormWindow.Visible());
+}
+
+TEST_F(DirDialogBox, CreateDirMakesTheDirectoryInTheOpenOneAndOpensIt)
+{
+    TFormDirBox dialog;
+    dialog.SelectedDir = dir;
+    dialog.AllowCreateDir = true;
+    HWND create = nullptr;
+    Steps steps;
+    steps.Do([&] {
+        EXPECT_TRUE(dialog.ButtonCreateDir.IsEnabled());
+        Click(dialog.ButtonCreateDir);
+    });
+    steps.Wait(FormShown(dir, create));
+    steps.Do([&] {
+        EXPECT_EQ(GetWindow(create, GW_OWNER), dialog.FormWindow.Handle()) << "the active dialog owns the new one";
+        TypeChars(EditOf(create), "New1");
+    });
+    steps.Picture(create, "create-dir-dialog.bmp");
+    steps.Do([&] { PressKey(EditOf(create), VK_RETURN); });
+    steps.Pause(100);
+    steps.Do([&] {
+        EXPECT_FALSE(IsWindow(create)) << "the create dialog is gone";
+        EXPECT_EQ(dialog.DirList.Directory(), dir + "\\New1");
+        EXPECT_EQ(Items(dialog.DirList).back(), "New1");
+        EXPECT_EQ(Highlighted(dialog.DirList), IndexOf(dialog.DirList, "New1"));
+        Click(dialog.ButtonOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(), 1);
+    EXPECT_TRUE(steps.AllDone());
+    EXPECT_EQ(dialog.SelectedDir, dir + "\\New1\\");
+    EXPECT_TRUE(IsExistingDir(dir + "\\New1"));
+}
+
+TEST_F(DirDialogBox, CreatingAnExistingNameIsReportedAndChangesNothing)
+{
+    TFormDirBox dialog;
+    dialog.SelectedDir = dir;
+    dialog.AllowCreateDir = true;
+    HWND create = nullptr;
+    std::vector<std::string> before;
+    std::string title, message;
+    Steps steps;
+    steps.Do([&] {
+        before = Items(dialog.DirList);
+        Click(dialog.ButtonCreateDir);
+    });
+    steps.Wait(FormShown(dir, create));
+    steps.Do([&] {
+        TypeChars(EditOf(create), "alpha");
+        PressKey(EditOf(create), VK_RETURN);
+    });
+    steps.Wait(AnswerBox(title, message));
+    steps.Pause(100);
+    steps.Do([&] {
+        EXPECT_FALSE(IsWindow(create)) << "the create dialog ends with Cancel";
+        EXPECT_TRUE(dialog.FormWindow.Visible());
+        EXPECT_EQ(dialog.FormWindow.ModalResult, 0) << "the dir dialog stays open";
+        EXPECT_EQ(dialog.DirList.Directory(), dir);
+        EXPECT_EQ(Items(dialog.DirList), before);
+        Click(dialog.ButtonCancel);
+    });
+    EXPECT_EQ(dialog.ShowModal(), 2);
+    EXPECT_TRUE(steps.AllDone());
+    EXPECT_EQ(message, "Unable to create \r\n" + dir + "\\alpha");
+    EXPECT_EQ(title, kApplicationTitle);
+    EXPECT_EQ(dialog.SelectedDir, dir);
+}
+
+TEST_F(DirDialogBox, ADriveThatIsNotReadyIsNamedAndTheListsGoBackToC)
+{
+    DriveANotReady drives;
+    const UsingDriveAccess using_(drives);
+    bool earlierHandlerCalled = false;
+    const ErrorHandler original = SetErrorHandler([&](const std::exception&) { earlierHandlerCalled = true; });
+
+    TFormDirBox dialog;
+    dialog.SelectedDir = dir;
+    std::string title, message;
+    Steps steps;
+    steps.Do([&] {
+        EXPECT_EQ(dialog.DriveCombo.Drive(), 'c');
+        dialog.DriveCombo.Focus();
+        PressKey(dialog.DriveCombo.Handle(), VK_HOME); // a: is the first drive
+    });
+    steps.Wait([] { return ThreadMessageBox() != nullptr; });
+    steps.Pause(400);
+    steps.Do([&] { EXPECT_TRUE(SavePicture(dialog.FormWindow.Handle(), "drive-not-ready.bmp")); });
+    steps.Wait(AnswerBox(title, message));
+    steps.Pause(100);
+    steps.Picture(dialog.FormWindow, "dir-dialog-after-drive-error.bmp");
+    steps.Do([&] {
+        EXPECT_TRUE(dialog.FormWindow.Visible());
+        EXPECT_EQ(dialog.FormWindow.ModalResult, 0) << "the dialog stays open";
+        EXPECT_EQ(dialog.DriveCombo.Drive(), 'c');
+        EXPECT_EQ(dialog.DirList.Directory().substr(0, 3), "c:\\");
+        EXPECT_EQ(dialog.SelectedDir, dialog.DirList.Directory());
+        Click(dialog.ButtonCancel);
+    });
+    EXPECT_EQ(dialog.ShowModal(), 2);
+    EXPECT_TRUE(steps.AllDone());
+    EXPECT_EQ(message, "Drive:  A: not ready.");
+    EXPECT_EQ(title, kApplicationTitle);
+    EXPECT_FALSE(earlierHandlerCalled) << "the dialog's own handler was in force";
+
+    const ErrorHandler inForce = SetErrorHandler(original);
+    ASSERT_TRUE(inForce) << "the handler in force before the show is back after the hide";
+    inForce(std::runtime_error("test"));
+    EXPECT_TRUE(earlierHandlerCalled);
+}
+
+TEST_F(DirDialogBox, ADirectoryThatCannotBeShownGoesToTheEarlierHandlerAndTheShowGoesOn)
+{
+    const RecordingErrors errors;
+    TFormDirBox dialog;
+    dialog.SelectedDir = dir + "\\missing";
+    dialog.AllowCreateDir = true;
+    Steps steps;
+    steps.Do([&] {
+        EXPECT_EQ(errors.messages, std::vector<std::string>{"I/O error 3"});
+        EXPECT_TRUE(dialog.ButtonCreateDir.IsEnabled());
+        EXPECT_EQ(ClientSize(dialog.FormWindow).cx, 389);
+        EXPECT_EQ(dialog.DriveCombo.Drive(), 'c');
+        Click(dialog.ButtonCancel);
+    });
+    EXPECT_EQ(dialog.ShowModal(), 2);
+    EXPECT_TRUE(steps.AllDone());
+}
+
+// ---- The create directory dialog
+
+TEST_F(DirDialogCreate, RefusesCharactersOutsideNamesAndEscapeCancels)
+{
+    TFormCreateDirectory dialog;
+    dialog.BaseDir = dir;
+    Steps steps;
+    steps.Do([&] {
+        EXPECT_EQ(GetFocus(), dialog.EditDirectory.Handle()) << "the edit box has the focus";
+        EXPECT_EQ(dialog.FormWindow.Text(), dir);
+        const SIZE client = ClientSize(dialog.FormWindow);
+        EXPECT_EQ(client.cx, 387);
+        EXPECT_EQ(client.cy, 88);
+        TypeChars(dialog.EditDirectory.Handle(), "a\\b:c&d e-f.g@h_i~j9*?/\"<>|");
+    });
+    steps.Pause(100);
+    steps.Do([&] {
+        EXPECT_EQ(dialog.EditDirectory.Text(), "abcd e-f.g@h_i~j9");
+        PressKey(dialog.EditDirectory.Handle(), VK_ESCAPE);
+    });
+    EXPECT_EQ(dialog.ShowModal(), 2);
+    EXPECT_TRUE(steps.AllDone());
+    EXPECT_EQ(dialog.BaseDir, dir);
+    EXPECT_FALSE(IsExistingDir(dir + "\\abcd e-f.g@h_i~j9"));
+}
+
+TEST_F(DirDialogCreate, EnterCreatesTheDirectoryInsideTheBase)
+{
+    {
+        TFormCreateDirectory dialog;
+        dialog.BaseDir = dir;
+        Steps steps;
+        steps.Do([&] {
+            TypeChars(dialog.EditDirectory.Handle(), "New");
+            PressKey(dialog.EditDirectory.Handle(), VK_RETURN);
+        });
+        EXPECT_EQ(dialog.ShowModal(), 1);
+        EXPECT_TRUE(steps.AllDone());
+        EXPECT_EQ(dialog.BaseDir, dir + "\\New");
+        EXPECT_TRUE(IsExistingDir(dir + "\\New"));
+    }
+    {
+        TFormCreateDirectory dialog;
+        EXPECT_EQ(dialog.BaseDir, "c:\\");
+        Steps steps;
+        steps.Do([&] { TypeChars(dialog.EditDirectory.Handle(), std::string(kRootNewDir).substr(3)); });
+        steps.Pause(100);
+        steps.Do([&] { Click(dialog.ButtonOK); });
+        EXPECT_EQ(dialog.ShowModal(), 1);
+        EXPECT_TRUE(steps.AllDone());
+        EXPECT_EQ(dialog.BaseDir, kRootNewDir) << "no backslash is doubled after a root";
+        EXPECT_TRUE(IsExistingDir(kRootNewDir));
+    }
+}
