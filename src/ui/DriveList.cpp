@@ -136,8 +136,8 @@ char DriveList::Drive() const
 void DriveList::SetDrive(char letter)
 {
     const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    const auto found =
-        std::find_if(drives_.begin(), drives_.end(), [wanted](const DriveEntry& drive) { return drive.letter == wanted; });
+    const auto found = std::find_if(drives_.begin(), drives_.end(),
+                                    [wanted](const DriveEntry& drive) { return drive.letter == wanted; });
     if (found == drives_.end())
         throw EInOutError(ERROR_INVALID_DRIVE);
     SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(found - drives_.begin()), 0);

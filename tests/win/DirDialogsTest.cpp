@@ -716,6 +716,29 @@ TEST_F(DirDialogBox, CancelAndClosingByTheFrameGiveCancel)
     EXPECT_FALSE(dialog.FormWindow.Visible());
 }
 
+TEST_F(DirDialogBox, TabFollowsTheListsThenCancelOkAndCreateDir)
+{
+    TFormDirBox dialog;
+    dialog.SelectedDir = dir;
+    dialog.AllowCreateDir = true;
+    std::vector<HWND> visited;
+    Steps steps;
+    steps.Do([&] { dialog.DirList.Focus(); });
+    for (int press = 0; press < 5; ++press) {
+        steps.Do([&] {
+            visited.push_back(GetFocus());
+            PressKey(GetFocus(), VK_TAB);
+        });
+        steps.Pause(60);
+    }
+    steps.Do([&] { Click(dialog.ButtonCancel); });
+    EXPECT_EQ(dialog.ShowModal(), 2);
+    EXPECT_TRUE(steps.AllDone());
+    const std::vector<HWND> expected{dialog.DirList.Handle(), dialog.DriveCombo.Handle(), dialog.ButtonCancel.Handle(),
+                                     dialog.ButtonOK.Handle(), dialog.ButtonCreateDir.Handle()};
+    EXPECT_EQ(visited, expected);
+}
+
 TEST_F(DirDialogBox, CreateDirMakesTheDirectoryInTheOpenOneAndOpensIt)
 {
     TFormDirBox dialog;
@@ -867,6 +890,27 @@ TEST_F(DirDialogCreate, RefusesCharactersOutsideNamesAndEscapeCancels)
     EXPECT_TRUE(steps.AllDone());
     EXPECT_EQ(dialog.BaseDir, dir);
     EXPECT_FALSE(IsExistingDir(dir + "\\abcd e-f.g@h_i~j9"));
+}
+
+TEST_F(DirDialogCreate, TabGoesFromTheEditToCancelThenOk)
+{
+    TFormCreateDirectory dialog;
+    dialog.BaseDir = dir;
+    std::vector<HWND> visited;
+    Steps steps;
+    for (int press = 0; press < 3; ++press) {
+        steps.Do([&] {
+            visited.push_back(GetFocus());
+            PressKey(GetFocus(), VK_TAB);
+        });
+        steps.Pause(60);
+    }
+    steps.Do([&] { Click(dialog.ButtonCancel); });
+    EXPECT_EQ(dialog.ShowModal(), 2);
+    EXPECT_TRUE(steps.AllDone());
+    const std::vector<HWND> expected{dialog.EditDirectory.Handle(), dialog.ButtonCancel.Handle(),
+                                     dialog.ButtonOK.Handle()};
+    EXPECT_EQ(visited, expected);
 }
 
 TEST_F(DirDialogCreate, EnterCreatesTheDirectoryInsideTheBase)
