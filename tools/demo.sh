@@ -28,6 +28,9 @@ start_wineserver
 trap stop_session EXIT
 
 drive() { "$root/tools/wine-run.sh" "$win/e2e/vesk-drive.exe" "$@"; }
+WINEPREFIX=$(realpath -m "$WINEPREFIX")
+target="$WINEPREFIX/drive_c/Example Tools"
+rm -rf "$target"
 
 echo "Running the sample installation from $media"
 "$root/tools/wine-run.sh" "$media/setup.exe" &
@@ -57,10 +60,9 @@ fi
 wait "$setup" && status=0 || status=$?
 
 echo "setup.exe ended with exit code $status"
-target="$WINEPREFIX/drive_c/Example Tools"
 if [ -d "$target" ]; then
   echo "Installed into C:\\Example Tools (here: $target):"
-  (cd "$target" && find . -type f | sed 's|^\./|  |')
+  (cd "$target" && find . -mindepth 1 | sort | sed 's|^\./|  |')
 else
   echo "Nothing was installed into C:\\Example Tools."
 fi
