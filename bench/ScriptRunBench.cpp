@@ -18,12 +18,27 @@ public:
     void ShowMessage(const std::string&) override {}
     void Beep(unsigned) override {}
     bool ChooseDirectory(std::string&) override { return false; }
+    bool AskForNextDisk(std::string&, const std::string&) override { return false; }
+    MissingItemAnswer AskMissingItem(const std::string&) override { return MissingItemAnswer::Ignore; }
+    void SetBusyCursor(bool) override {}
 };
 
 class NullServices : public IScriptServices {
 public:
     void CreateDirTree(const std::string&, std::int32_t& resultCode, std::string&) override { resultCode = 0; }
     bool DirectoryExists(const std::string&) override { return false; }
+    bool FileExists(const std::string&) override { return false; }
+    bool ProgramFileExists(const std::string&) override { return false; }
+    std::string WindowsDir() override { return {}; }
+    std::string SystemDir() override { return {}; }
+    void CopyIfNewer(const std::string&, const std::string&, std::int32_t& resultCode, std::string&) override
+    {
+        resultCode = 0;
+    }
+    void RemoveFile(const std::string&) override {}
+    void DelTree(const std::string&, std::string&) override {}
+    void OpenDocument(const std::string&) override {}
+    void StartProgram(const std::string&) override {}
 };
 
 using Clock = std::chrono::steady_clock;

@@ -1,6 +1,8 @@
 #include "app/ScriptHostWin32.h"
 
+#include "dialogs/DialogNewDisk.h"
 #include "dialogs/DirBox.h"
+#include "ui/Cursor.h"
 #include "ui/ErrorReport.h"
 #include "ui/MessageLoop.h"
 
@@ -35,4 +37,32 @@ bool ScriptHostWin32::ChooseDirectory(std::string& selectedDir)
         return false;
     selectedDir = dialog.SelectedDir;
     return true;
+}
+
+bool ScriptHostWin32::AskForNextDisk(std::string& location, const std::string& neededFile)
+{
+    TFormDialogNextDisk dialog;
+    dialog.Location = location;
+    dialog.NeededFile = neededFile;
+    if (dialog.ShowModal() != 1)
+        return false;
+    location = dialog.Location;
+    return true;
+}
+
+MissingItemAnswer ScriptHostWin32::AskMissingItem(const std::string& text)
+{
+    switch (MessageBoxA(GetActiveWindow(), text.c_str(), "Error", MB_ABORTRETRYIGNORE | MB_ICONERROR)) {
+    case IDABORT:
+        return MissingItemAnswer::Abort;
+    case IDRETRY:
+        return MissingItemAnswer::Retry;
+    default:
+        return MissingItemAnswer::Ignore;
+    }
+}
+
+void ScriptHostWin32::SetBusyCursor(bool busy)
+{
+    ui::SetBusyCursor(busy);
 }

@@ -2,6 +2,7 @@
 
 #include "script/CoreCommands.h"
 #include "script/DirectoryCommands.h"
+#include "script/FileCommands.h"
 #include "script/ScreenCommands.h"
 #include "services/VeskStringUtil.h"
 
@@ -26,14 +27,14 @@ constexpr std::array kCommands{
     CommandRow{"create subdirectory", Containment, CmdCreateSubdirectory},    // a directory under the target root
     CommandRow{"create program group", Containment, kPending},   // ask for and create the program group
     CommandRow{"create program items", Containment, kPending},   // shortcuts in the program group
-    CommandRow{"copy files", Containment, kPending},             // copy (and expand) files
-    CommandRow{"delete files", Containment, kPending},           // delete files
-    CommandRow{"open file", Containment, kPending},              // open a document with its program
+    CommandRow{"copy files", Containment, CmdCopyFiles},             // copy (and expand) files
+    CommandRow{"delete files", Containment, CmdDeleteFiles},           // delete files
+    CommandRow{"open file", Containment, CmdOpenFile},              // open a document with its program
     CommandRow{"set target directory", Equality, CmdSetTargetDirectory},      // target directory under the root
     CommandRow{"set target root directory", Equality, CmdSetTargetRootDirectory}, // the target root directory
-    CommandRow{"deltree", Containment, kPending},                // remove a directory tree
+    CommandRow{"deltree", Containment, CmdDelTree},                // remove a directory tree
     CommandRow{"set source directory", Equality, CmdSetSourceDirectory},      // source directory under the program's
-    CommandRow{"run", Containment, kPending},                    // start a program
+    CommandRow{"run", Containment, CmdRun},                    // start a program
     CommandRow{"set label", Equality, CmdSetLabel},                 // the small label
     CommandRow{"set title", Equality, CmdSetTitle},                 // the title
     CommandRow{"set editbox", Equality, CmdSetEditBox},               // set and show the edit box

@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The answers of the missing-item box.
+enum class MissingItemAnswer { Abort, Retry, Ignore };
+
 class IScriptHost {
 public:
     virtual ~IScriptHost() = default;
@@ -18,4 +21,14 @@ public:
     // The directory dialog, creating directories allowed, opened at selectedDir. True on OK, with the chosen
     // directory (ending with a backslash) in selectedDir; false on Cancel, selectedDir unchanged.
     virtual bool ChooseDirectory(std::string& selectedDir) = 0;
+
+    // The next-disk dialog naming the missing file, opened at location. True on OK with the location to
+    // look again at (changed only when the user chose another); false when the user cancelled.
+    virtual bool AskForNextDisk(std::string& location, const std::string& neededFile) = 0;
+
+    // The missing-item box: the text in an error box titled "Error" with "&Abort", "&Retry" and "&Ignore".
+    virtual MissingItemAnswer AskMissingItem(const std::string& text) = 0;
+
+    // The hourglass over the whole application while files are worked through, or the normal pointer.
+    virtual void SetBusyCursor(bool busy) = 0;
 };

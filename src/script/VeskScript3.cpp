@@ -142,6 +142,12 @@ void TVeskScript::WaitForNext(const std::string& caption)
         NextButton->SetCaption(caption);
     NextButton->SetVisible(true);
     NextButton->SetEnabled(true);
+    // A button on a hidden panel could never be pressed and the wait would never end: its panel comes to
+    // the front (a script that waits before any introduction text).
+    if (ui::IPanel* panel = NextButton->ParentPanel(); panel && !panel->IsVisible()) {
+        panel->BringToFront();
+        panel->SetVisible(true);
+    }
 
     // The click ends the wait from the moment the button shows, so that a click handled by the first
     // pump is not lost.

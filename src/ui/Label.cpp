@@ -7,8 +7,9 @@ Label::Label(Window& parent, ControlSpec layout)
     layout.tabStop = false;
     // SS_NOPREFIX: an ampersand in a script's text is shown as it is. Labels do not wrap.
     transparent_ = layout.transparent;
+    fitToText_ = !layout.wordWrap;
     layout.transparent = false;
-    CreateControl(parent, "STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, layout);
+    CreateControl(parent, "STATIC", (layout.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP) | SS_NOPREFIX, layout);
     // Labels take no part in Tab order; a later label lies above an earlier one where they overlap.
     SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FitToText();
@@ -25,6 +26,8 @@ void Label::SetCaption(const std::string& caption)
 
 void Label::FitToText()
 {
+    if (!fitToText_)
+        return;
     const std::string caption = Text();
     const HDC dc = GetDC(Handle());
     const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
@@ -34,8 +37,8 @@ void Label::FitToText()
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, oldFont);
     ReleaseDC(Handle(), dc);
-    // Italic glyphs lean past their advance width.
-    const int width = extent.cx + metrics.tmOverhang + (metrics.tmItalic ? metrics.tmHeight / 8 : 0);
+    // Italic glyphs lean past their advance width; the last glyph of upright text may overhang by a pixel.
+    const int width = extent.cx + metrics.tmOverhang + (metrics.tmItalic ? metrics.tmHeight / 8 : 2);
     SetWindowPos(Handle(), nullptr, 0, 0, width, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (transparent_)
         ShapeToText(caption);

@@ -1,5 +1,6 @@
 // A label: a STATIC control with its caption, font and colours. Like the labels of most GUI toolkits it
-// sizes itself to its text, so that a long caption is never cut.
+// sizes itself to its one line of text, so that a long caption is never cut; a word-wrapping label keeps
+// its layout's rectangle and breaks its caption between words instead.
 #pragma once
 
 #include "ui/Controls.h"
@@ -22,6 +23,7 @@ private:
     void InvalidateParentBeneath();
 
     bool transparent_ = false;
+    bool fitToText_ = true;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include "ui/Cursor.h"
 #include "ui/ErrorReport.h"
 
 #include <stdexcept>
@@ -101,6 +102,11 @@ LRESULT CALLBACK Window::OwnWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Children ask their parent first, so the hourglass covers the controls on our windows too.
+    if (message == WM_SETCURSOR && IsBusyCursor()) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        return TRUE;
+    }
     LRESULT result = 0;
     if (ReflectToChild(message, wParam, lParam, result))
         return result;

@@ -27,6 +27,7 @@ struct ControlSpec {
     bool readOnly = false;
     bool transparent = false; // a label shaped to its glyphs: what lies beneath shows between them
     bool verticalScrollBar = false;
+    bool wordWrap = false; // a label that breaks its caption between words inside the layout's rectangle
 };
 
 class Window {

@@ -56,6 +56,25 @@ public:
     std::vector<std::string> directoryChoices;
     std::vector<std::string> dialogStarts;
 
+    bool AskForNextDisk(std::string& location, const std::string& neededFile) override
+    {
+        nextDiskAsks.push_back(neededFile);
+        return onNextDisk ? onNextDisk(location, neededFile) : false;
+    }
+    MissingItemAnswer AskMissingItem(const std::string& text) override
+    {
+        missingItems.push_back(text);
+        return onMissingItem ? onMissingItem(text) : MissingItemAnswer::Ignore;
+    }
+    void SetBusyCursor(bool busy) override { this->busy = busy; }
+
+    // The user's answers in the next-disk dialog and the missing-item box (unset: Cancel and Ignore).
+    std::function<bool(std::string& location, const std::string& neededFile)> onNextDisk;
+    std::function<MissingItemAnswer(const std::string& text)> onMissingItem;
+    std::vector<std::string> nextDiskAsks;
+    std::vector<std::string> missingItems;
+    bool busy = false;
+
 private:
     std::multimap<unsigned long long, std::function<void()>> scheduled_;
 };

@@ -261,3 +261,14 @@ TEST_F(ScreenCommands, AnErrorInsideACommandLeavesTheRunAndEndsTheBatchUpdate)
     EXPECT_EQ(broken.updateDepth, 0);
     EXPECT_EQ(titleLabel.Caption(), "");
 }
+
+TEST_F(ScreenCommands, AWaitBeforeAnyIntroductionBringsTheInstallationPanelToTheFront)
+{
+    bool pressable = false;
+    host.At(100, [&] {
+        pressable = installPanel.IsVisible() && installPanel.broughtToFront == 1 && nextButton.IsVisible();
+        nextButton.Click();
+    });
+    EXPECT_EQ(Run("<wait button>\r\n<end>"), 99);
+    EXPECT_TRUE(pressable);
+}

@@ -4,7 +4,6 @@
 // Pictures of the dialogs are saved in the artefacts folder beside the test program.
 #include "dialogs/DialogCreateDir.h"
 #include "dialogs/DirBox.h"
-#include "services/FindHandle.h"
 #include "services/VeskErrors.h"
 #include "services/VeskFileAndShellUtil.h"
 #include "ui/DirectoryList.h"
@@ -13,6 +12,7 @@
 #include "ui/ErrorReport.h"
 #include "ui/Form.h"
 #include "ui/MessageLoop.h"
+#include "win/DialogSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -25,219 +25,16 @@
 #include <string>
 #include <vector>
 
+using namespace dialogtest;
 using namespace ui;
 
 namespace {
-
-// ---- Pictures for the test's artefacts
-
-std::string ArtefactsDir()
-{
-    char module[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string dir(module);
-    dir = dir.substr(0, dir.find_last_of('\\') + 1) + "artefacts\\";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    return dir;
-}
-
-struct ScreenDc {
-    HDC dc = GetDC(nullptr);
-    ~ScreenDc() { ReleaseDC(nullptr, dc); }
-};
-
-struct MemoryDc {
-    HDC dc;
-    ~MemoryDc() { DeleteDC(dc); }
-};
-
-void WriteBmp(const std::string& path, const BITMAPINFOHEADER& header, const void* bits)
-{
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + header.biSizeImage;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(static_cast<const char*>(bits), header.biSizeImage);
-}
-
-// What the screen shows in the window's rectangle (a box on top of it included), as a 24-bit BMP file.
-bool SavePicture(HWND window, const std::string& name)
-{
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    BITMAPINFO info{};
-    BITMAPINFOHEADER& header = info.bmiHeader;
-    header.biSize = sizeof header;
-    header.biWidth = rect.right - rect.left;
-    header.biHeight = rect.bottom - rect.top; // bottom-up rows, as BMP files keep them
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
-
-    const ScreenDc screen;
-    const MemoryDc memory{CreateCompatibleDC(screen.dc)};
-    void* bits = nullptr;
-    const GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap.Get())
-        return false;
-    const HGDIOBJ old = SelectObject(memory.dc, bitmap.Get());
-    const bool copied =
-        BitBlt(memory.dc, 0, 0, header.biWidth, header.biHeight, screen.dc, rect.left, rect.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    SelectObject(memory.dc, old);
-    if (copied)
-        WriteBmp(ArtefactsDir() + name, header, bits);
-    return copied;
-}
-
-// ---- Working modal dialogs from inside their loops
-
-constexpr UINT kTickMs = 30;
-constexpr DWORD kTimeLimitMs = 20000;
-
-// The steps of a test, run one per tick of a thread timer: the loop of whatever dialog or message box is up
-// dispatches the ticks. A waiting step is tried again at each tick until it holds. Steps post their clicks
-// and keys, never send them, so that no step runs inside another. When the time is up every window of the
-// thread is asked to close, so that a failing test ends instead of hanging.
-class Steps {
-public:
-    Steps() : start_(GetTickCount()), timer_(SetTimer(nullptr, 0, kTickMs, &Steps::Tick)) { current_ = this; }
-    ~Steps()
-    {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    Steps(const Steps&) = delete;
-    Steps& operator=(const Steps&) = delete;
-
-    void Do(std::function<void()> action)
-    {
-        steps_.push_back([action = std::move(action)] {
-            action();
-            return true;
-        });
-    }
-    void Wait(std::function<bool()> done) { steps_.push_back(std::move(done)); }
-    // Waits from the step's first tick: painting and the screen catch up meanwhile.
-    void Pause(DWORD ms)
-    {
-        steps_.push_back([ms, started = false, start = DWORD{0}]() mutable {
-            if (!started)
-                start = GetTickCount();
-            started = true;
-            return GetTickCount() - start >= ms;
-        });
-    }
-    // Paints the window, lets the screen catch up and saves its picture. The window is read when the steps
-    // run: a wrapper, or a variable that an earlier step sets.
-    void Picture(const Window& window, const char* name)
-    {
-        Picture([&window] { return window.Handle(); }, name);
-    }
-    void Picture(HWND& window, const char* name)
-    {
-        Picture([&window] { return window; }, name);
-    }
-
-    bool AllDone() const { return next_ == steps_.size(); }
-
-private:
-    void Picture(std::function<HWND()> window, const char* name)
-    {
-        Do([window] {
-            RedrawWindow(window(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        });
-        Pause(400);
-        Do([window, name] { EXPECT_TRUE(SavePicture(window(), name)) << name; });
-    }
-
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (current_)
-            current_->Run();
-    }
-
-    void Run()
-    {
-        if (running_)
-            return;
-        running_ = true;
-        if (GetTickCount() - start_ > kTimeLimitMs)
-            EnumThreadWindows(GetCurrentThreadId(), &Steps::CloseOne, 0);
-        else if (next_ < steps_.size() && steps_[next_]())
-            ++next_;
-        running_ = false;
-    }
-
-    static BOOL CALLBACK CloseOne(HWND window, LPARAM)
-    {
-        if (IsWindowVisible(window))
-            PostMessageA(window, WM_CLOSE, 0, 0);
-        return TRUE;
-    }
-
-    static inline Steps* current_ = nullptr;
-    std::vector<std::function<bool()>> steps_;
-    size_t next_ = 0;
-    DWORD start_;
-    UINT_PTR timer_;
-    bool running_ = false;
-};
-
-LPARAM KeyData(WORD vk, bool release)
-{
-    const LPARAM data = 1 | static_cast<LPARAM>(MapVirtualKeyA(vk, 0) << 16);
-    return release ? data | (1L << 30) | static_cast<LPARAM>(1UL << 31) : data;
-}
-
-void PressKey(HWND target, WORD vk)
-{
-    PostMessageA(target, WM_KEYDOWN, vk, KeyData(vk, false));
-    PostMessageA(target, WM_KEYUP, vk, KeyData(vk, true));
-}
-
-void TypeChars(HWND edit, const std::string& text)
-{
-    for (const char c : text)
-        PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), KeyData(LOBYTE(VkKeyScanA(c)), false));
-}
-
-void Click(const Window& button)
-{
-    PostMessageA(button.Handle(), BM_CLICK, 0, 0);
-}
 
 // Handles the messages that come for the given time: windows shown outside a modal loop get painted.
 void PumpFor(DWORD ms)
 {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10))
         ProcessMessages();
-}
-
-int IndexOf(const DirectoryList& list, const std::string& name)
-{
-    return static_cast<int>(SendMessageA(list.Handle(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(name.c_str())));
-}
-
-// The mouse on an item of a list: one click, or a double-click as the system reports it.
-void ClickItem(const DirectoryList& list, const std::string& name, bool twice)
-{
-    RECT item{};
-    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(IndexOf(list, name)),
-                 reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
-    if (!twice)
-        return;
-    PostMessageA(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
 }
 
 std::vector<std::string> Items(const DirectoryList& list)
@@ -255,24 +52,6 @@ std::vector<std::string> Items(const DirectoryList& list)
 int Highlighted(const DirectoryList& list)
 {
     return static_cast<int>(SendMessageA(list.Handle(), LB_GETCURSEL, 0, 0));
-}
-
-BOOL CALLBACK KeepMessageBox(HWND window, LPARAM found)
-{
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (!IsWindowVisible(window) || lstrcmpA(className, "#32770") != 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// A message box of this thread that is up, or null.
-HWND ThreadMessageBox()
-{
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &KeepMessageBox, reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 // The message of a box: its longest static text (the others are its icon).
@@ -306,34 +85,9 @@ std::function<bool()> AnswerBox(std::string& title, std::string& message)
     };
 }
 
-// A waiting step: a form with that title is shown and active; found is set to it.
-std::function<bool()> FormShown(const std::string& title, HWND& found)
-{
-    return [&title, &found] {
-        found = FindWindowA("VeskForm", title.c_str());
-        return found && IsWindowVisible(found) && GetActiveWindow() == found;
-    };
-}
-
 HWND EditOf(HWND form)
 {
     return FindWindowExA(form, nullptr, "Edit", nullptr);
-}
-
-// The window's place in its parent's client area.
-RECT PlaceInParent(const Window& control)
-{
-    RECT rect{};
-    GetWindowRect(control.Handle(), &rect);
-    MapWindowPoints(nullptr, GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-SIZE ClientSize(const Window& window)
-{
-    RECT rect{};
-    GetClientRect(window.Handle(), &rect);
-    return {rect.right, rect.bottom};
 }
 
 std::string Lower(std::string text)
@@ -344,36 +98,6 @@ std::string Lower(std::string text)
 }
 
 // ---- Directories and drives
-
-void RemoveTree(const std::string& dir)
-{
-    WIN32_FIND_DATAA found;
-    {
-        FindHandle search(dir + "\\*", found);
-        if (search.Found()) {
-            do {
-                const std::string name = found.cFileName;
-                const std::string path = dir + "\\" + name;
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileA(path.c_str());
-                else if (name != "." && name != "..")
-                    RemoveTree(path);
-            } while (search.Next(found));
-        }
-    }
-    RemoveDirectoryA(dir.c_str());
-}
-
-// The test's directory in the temporary directory, on drive c:, spelt as the list spells it.
-std::string TestDir()
-{
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    std::string dir = std::string(temp) + "vesk-dirdialogs";
-    dir[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(dir[0])));
-    return dir;
-}
 
 // A directory the create dialog makes in the root of c:.
 const char kRootNewDir[] = "c:\\vesk-dirdialogs-new";
@@ -466,7 +190,7 @@ struct DirDialogFixture : ::testing::Test {
         RemoveTree(kRootNewDir);
     }
 
-    const std::string dir = TestDir();
+    const std::string dir = TempTestDir("vesk-dirdialogs");
 };
 
 using DirDialogLists = DirDialogFixture;
