@@ -18,6 +18,7 @@ public:
     void ShowMessage(const std::string&) override {}
     void Beep(unsigned) override {}
     bool ChooseDirectory(std::string&) override { return false; }
+    std::string ChooseProgramGroup() override { return {}; }
     bool AskForNextDisk(std::string&, const std::string&) override { return false; }
     MissingItemAnswer AskMissingItem(const std::string&) override { return MissingItemAnswer::Ignore; }
     void SetBusyCursor(bool) override {}
@@ -39,6 +40,20 @@ public:
     void DelTree(const std::string&, std::string&) override {}
     void OpenDocument(const std::string&) override {}
     void StartProgram(const std::string&) override {}
+    IVeskShell& Shell() override { return shell; }
+
+private:
+    class NullShell : public IVeskShell {
+    public:
+        std::string ProgramsFolder() const override { return {}; }
+        std::string StartMenuFolder() const override { return {}; }
+        std::string DesktopFolder() const override { return {}; }
+        std::string StartupFolder() const override { return {}; }
+        void CreateProgramGroup(const std::string&, const std::string&) override {}
+        void SelectLinkDir(const std::string&, const std::string&) override {}
+        void SetWorkingDir(const std::string&) override {}
+        void CreateShortcut(const std::string&, const std::string&, const std::string&) override {}
+    } shell;
 };
 
 using Clock = std::chrono::steady_clock;

@@ -54,7 +54,8 @@ def encode(data):
         best_length, best_from = 0, 0
         for candidate in range(at - 1, at - 4097, -1):
             length = 0
-            while length < 18 and at + length < len(history) and history[candidate + length] == history[at + length]:
+            while (length < 18 and at + length < len(history)
+                   and history[candidate + length] == history[at + length]):
                 length += 1
             if length > best_length:
                 best_length, best_from = length, candidate
@@ -70,7 +71,8 @@ def encode(data):
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "tests", "fuzz", "corpus", "szdd")
+    default = os.path.join(os.path.dirname(__file__), "..", "tests", "fuzz", "corpus", "szdd")
+    out = sys.argv[1] if len(sys.argv) > 1 else default
     os.makedirs(out, exist_ok=True)
     rng = random.Random(1995)
     text = b"".join(rng.choice([b"setup ", b"file ", b"copy ", b"the ", b"disk ", b"\r\n"]) for _ in range(400))
@@ -91,6 +93,8 @@ def main():
         "ok-random": encode(bytes(rng.randrange(256) for _ in range(300))),
         "ok-run": encode(b"a" * 600),
         "ok-window-full": encode(bytes(rng.choice(b"ab\n") for _ in range(4400))),
+        # More than the decoder's 64 KiB output chunk, so that its buffer slides back.
+        "ok-past-chunk": encode(b"Setup.\r\n" * 9000),
         "bad-signature-only": SIGNATURE,
         "bad-short-header": hello[:12],
         "bad-mode": hello[:8] + b"B" + hello[9:],

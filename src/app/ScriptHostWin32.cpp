@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogNewDisk.h"
 #include "dialogs/DirBox.h"
+#include "dialogs/ProgramGroupBox.h"
 #include "ui/Cursor.h"
 #include "ui/ErrorReport.h"
 #include "ui/MessageLoop.h"
@@ -37,6 +38,14 @@ bool ScriptHostWin32::ChooseDirectory(std::string& selectedDir)
         return false;
     selectedDir = dialog.SelectedDir;
     return true;
+}
+
+std::string ScriptHostWin32::ChooseProgramGroup()
+{
+    TFormProgramGroupBox dialog;
+    dialog.AllowCreateGroup = true;
+    dialog.ShowModal();
+    return dialog.SelectedGroup;
 }
 
 bool ScriptHostWin32::AskForNextDisk(std::string& location, const std::string& neededFile)

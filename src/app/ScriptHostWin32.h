@@ -10,6 +10,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void Beep(unsigned type) override;
     bool ChooseDirectory(std::string& selectedDir) override;
+    std::string ChooseProgramGroup() override;
     bool AskForNextDisk(std::string& location, const std::string& neededFile) override;
     MissingItemAnswer AskMissingItem(const std::string& text) override;
     void SetBusyCursor(bool busy) override;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "script/ScriptServices.h"
+#include "services/MVesk_Shell.h"
 
 class ScriptServicesWin32 final : public IScriptServices {
 public:
@@ -17,4 +18,8 @@ public:
     void DelTree(const std::string& path, std::string& message) override;
     void OpenDocument(const std::string& path) override;
     void StartProgram(const std::string& commandLine) override;
+    IVeskShell& Shell() override { return shell_; }
+
+private:
+    TVesk_Shell shell_;
 };

@@ -26,6 +26,10 @@ public:
     // look again at (changed only when the user chose another); false when the user cancelled.
     virtual bool AskForNextDisk(std::string& location, const std::string& neededFile) = 0;
 
+    // The program group dialog, creating groups allowed: whatever text it leaves as the selected group,
+    // also after Cancel (it is judged by the prompt's name check).
+    virtual std::string ChooseProgramGroup() = 0;
+
     // The missing-item box: the text in an error box titled "Error" with "&Abort", "&Retry" and "&Ignore".
     virtual MissingItemAnswer AskMissingItem(const std::string& text) = 0;
 

@@ -3,6 +3,8 @@
 // show nothing: messages and prompts belong to the commands.
 #pragma once
 
+#include "script/ScriptShell.h"
+
 #include <cstdint>
 #include <string>
 
@@ -35,4 +37,7 @@ public:
     virtual void OpenDocument(const std::string& path) = 0;
     // Starts a program's command line without waiting; raises an error for a command line too long.
     virtual void StartProgram(const std::string& commandLine) = 0;
+
+    // The user's Start-menu folders and the shortcut writer, read once and kept for the whole run.
+    virtual IVeskShell& Shell() = 0;
 };

@@ -45,7 +45,7 @@ bool ReadWholeFile(const std::string& fileName, std::string& bytes, std::string&
 } // namespace
 
 TVeskScript::TVeskScript(IScriptHost& host, IScriptServices& services, const std::string& programDir)
-    : Host(host), Services(services), ProgramDir(NormalizeDir(programDir))
+    : Host(host), Services(services), Shell(services.Shell()), ProgramDir(NormalizeDir(programDir))
 {
     SourceDir = ProgramDir;
     TargetDir = TargetRootDir;

@@ -53,6 +53,8 @@ public:
 
     IScriptHost& Host;
     IScriptServices& Services;
+    // The user's Start-menu folders and the shortcut writer, used by the program group commands.
+    IVeskShell& Shell;
 
     std::string ProgramGroup;
     std::string SourceDir;

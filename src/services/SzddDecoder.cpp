@@ -148,7 +148,7 @@ const std::uint8_t* SzddDecoder::Expand(const std::uint8_t* in, const std::uint8
             first_ = *in++;
             haveFirst_ = true;
         } else {
-            writeAt_ = CopyMatch(&history_[writeAt_], first_, *in++) - history_.get();
+            writeAt_ = static_cast<std::size_t>(CopyMatch(&history_[writeAt_], first_, *in++) - history_.get());
             haveFirst_ = false;
             flags_ >>= 1;
         }
@@ -169,7 +169,7 @@ const std::uint8_t* SzddDecoder::ExpandWholeGroup(const std::uint8_t* in)
             in += 2;
         }
     }
-    writeAt_ = out - history_.get();
+    writeAt_ = static_cast<std::size_t>(out - history_.get());
     return in;
 }
 
@@ -181,8 +181,9 @@ std::uint8_t* SzddDecoder::CopyMatch(std::uint8_t* out, std::uint8_t first, std:
 {
     const std::size_t position = first | static_cast<std::size_t>(second & 0xF0) << 4;
     const unsigned length = (second & 0x0F) + kMinMatch;
-    const std::size_t at = (out - history_.get()) - (kWindowSize - kWindowStart);
-    const std::size_t distance = ((at - position - 1) & kWindowMask) + 1;
+    const std::size_t index = static_cast<std::size_t>(out - history_.get());
+    const std::size_t writePosition = (index - (kWindowSize - kWindowStart)) & kWindowMask;
+    const std::size_t distance = ((writePosition - position - 1) & kWindowMask) + 1;
     const std::uint8_t* from = out - distance;
     if (distance >= kMaxMatch) {
         // No overlap: copy the longest match at once; the bytes past this one are overwritten later.

@@ -91,7 +91,7 @@ private:
     std::size_t headerFill_ = 0;               // how many of header_ are read
     std::uint32_t expectedLength_ = 0;         // the expanded length the header gives
     std::uint64_t produced_ = 0;               // bytes handed to the writer so far in Data
-    unsigned flags_ = 1;                       // flag bits of the group left to use, above them a 1 bit; 1 alone: the group is over
+    unsigned flags_ = 1;                       // the group's unused flag bits under a 1 bit; 1 alone: group over
     bool haveFirst_ = false;                   // the first byte of a match has been read, its second has not
     std::uint8_t first_ = 0;                   // that first byte
     std::size_t writeAt_ = kWindowSize;        // index in history_ of the next byte to produce

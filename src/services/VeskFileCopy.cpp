@@ -41,9 +41,11 @@ int DaysFromCivil(int year, int month, int day)
 double StampTime(const FILETIME& utc)
 {
     FILETIME local;
+    if (!FileTimeToLocalFileTime(&utc, &local))
+        local = utc;
     WORD dosDate = 0;
     WORD dosTime = 0;
-    if (FileTimeToLocalFileTime(&utc, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime))
+    if (FileTimeToDosDateTime(&local, &dosDate, &dosTime))
         return DosDateTimeToDateTime(dosDate, dosTime);
     SYSTEMTIME system;
     if (!FileTimeToSystemTime(&local, &system) || system.wYear < 1980)

@@ -29,7 +29,8 @@ void Panel::Paint()
     RECT area;
     GetClientRect(Handle(), &area);
     FillRect(dc, &area, BackBrush());
-    DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+    if (raisedBevel_)
+        DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
     const std::string caption = Text();
     if (!caption.empty()) {
         SetBkMode(dc, TRANSPARENT);

@@ -14,6 +14,12 @@ public:
     void SetVisible(bool visible) override { Show(visible); }
     bool IsVisible() const override { return Visible(); }
     void BringToFront() override;
+    // Whether the panel draws its raised edge; it does unless told otherwise.
+    void SetRaisedBevel(bool raised)
+    {
+        raisedBevel_ = raised;
+        InvalidateRect(Handle(), nullptr, TRUE);
+    }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -22,6 +28,7 @@ private:
     void Paint();
 
     HFONT captionFont_ = nullptr;
+    bool raisedBevel_ = true;
 };
 
 } // namespace ui

@@ -56,6 +56,17 @@ public:
     std::vector<std::string> directoryChoices;
     std::vector<std::string> dialogStarts;
 
+    // The group dialog answers with the next of groupChoices (none left: an empty answer).
+    std::string ChooseProgramGroup() override
+    {
+        if (groupChoices.empty())
+            return {};
+        std::string choice = groupChoices.front();
+        groupChoices.erase(groupChoices.begin());
+        return choice;
+    }
+    std::vector<std::string> groupChoices;
+
     bool AskForNextDisk(std::string& location, const std::string& neededFile) override
     {
         nextDiskAsks.push_back(neededFile);

@@ -2,6 +2,7 @@
 // record of what was copied, deleted, opened and started.
 #pragma once
 
+#include "fakes/FakeShell.h"
 #include "script/ScriptServices.h"
 
 #include <map>
@@ -70,6 +71,9 @@ public:
     }
     void OpenDocument(const std::string& path) override { opened.push_back(path); }
     void StartProgram(const std::string& commandLine) override { started.push_back(commandLine); }
+    IVeskShell& Shell() override { return shell; }
+
+    fakes::Shell shell;
 
     std::set<std::string> directories;
     std::set<std::string> files;

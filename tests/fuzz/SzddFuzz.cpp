@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(whole.status != SzddStatus::Copied);
     if (size >= SzddDecoder::kHeaderSize) {
         // Never more bytes written than the header gives; exactly that many on success.
-        const std::uint32_t length = data[10] | data[11] << 8 | data[12] << 16 | static_cast<std::uint32_t>(data[13]) << 24;
+        const std::uint32_t length =
+            data[10] | data[11] << 8 | data[12] << 16 | static_cast<std::uint32_t>(data[13]) << 24;
         Check(whole.output.size() <= length);
         if (whole.status == SzddStatus::Expanded)
             Check(whole.output.size() == length);

@@ -96,9 +96,10 @@ public:
     static std::vector<std::uint8_t> Encode(std::span<const std::uint8_t> data, std::uint8_t lastChar = 0)
     {
         std::vector<std::uint8_t> file;
-        SzddTestEncoder encoder(static_cast<std::uint32_t>(data.size()),
-                                [&](std::span<const std::uint8_t> bytes) { file.insert(file.end(), bytes.begin(), bytes.end()); },
-                                lastChar);
+        const auto append = [&](std::span<const std::uint8_t> bytes) {
+            file.insert(file.end(), bytes.begin(), bytes.end());
+        };
+        SzddTestEncoder encoder(static_cast<std::uint32_t>(data.size()), append, lastChar);
         encoder.Add(data);
         encoder.Finish();
         return file;
