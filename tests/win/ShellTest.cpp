@@ -397,7 +397,7 @@ TEST_F(ShellLinks, AShortcutGetsArgumentsTargetAndWorkingDirectoryAndNothingElse
     ASSERT_TRUE(seen.loaded);
     EXPECT_EQ(seen.path, target);
     EXPECT_EQ(seen.arguments, "--mode \"two words\" /q");
-    EXPECT_STRCASEEQ(seen.workingDir.c_str(), root.c_str());
+    EXPECT_EQ(seen.workingDir, root);
     const LinkSeen defaults = NewLinkDefaults();
     EXPECT_EQ(seen.description, "");
     EXPECT_EQ(seen.description, defaults.description);
@@ -422,7 +422,7 @@ TEST_F(ShellLinks, TheWorkingDirectoryIsTheOneSetBeforeEachShortcut)
     const LinkSeen two = ReadLink(links + "\\Second.lnk");
     ASSERT_TRUE(one.loaded);
     ASSERT_TRUE(two.loaded);
-    EXPECT_STRCASEEQ(one.workingDir.c_str(), links.c_str());
+    EXPECT_EQ(one.workingDir, links);
     EXPECT_EQ(one.arguments, "");
     EXPECT_EQ(two.workingDir, "");
     EXPECT_EQ(two.path, second);
