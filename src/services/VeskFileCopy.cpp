@@ -98,6 +98,17 @@ public:
         return false;
     }
 
+    // A missing target is written in place: there is no old file to keep, and a failure still deletes it.
+    bool CreateAsTarget(const std::string& target)
+    {
+        handle_ = FileHandle(
+            CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!handle_.IsOpen())
+            return false;
+        path_ = target;
+        return true;
+    }
+
     HANDLE Handle() const { return handle_.Get(); }
 
     // Closes the file, which must succeed for its content to count as written.
@@ -106,7 +117,7 @@ public:
     // Puts the closed file in the target's place in one step.
     bool ReplaceTarget(const std::string& target)
     {
-        if (!MoveFileExA(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        if (path_ != target && !MoveFileExA(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
             return false;
         path_.clear();
         return true;
@@ -174,7 +185,9 @@ void CopySteps(const std::string& source, const std::string& target, std::int32_
         return;
     }
     TempFileBeside output;
-    if (!TargetWritable(target) || !output.Create(dir)) {
+    const bool targetMissing = GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES;
+    const bool created = targetMissing ? output.CreateAsTarget(target) : TargetWritable(target) && output.Create(dir);
+    if (!created) {
         Report(resultCode, message, kCopyNotOpened, kCannotCopyTo, target);
         return;
     }

@@ -343,6 +343,35 @@ const std::vector<std::string> kSortedGroups{"Accessories", "Games", "Tools"};
 
 } // namespace
 
+// ---- The tests' own setting of the Programs folder
+
+TEST(ProgramGroupTestSetting, PutsTheProgramsValueBackExactly)
+{
+    const auto read = [](DWORD& type, std::vector<BYTE>& data) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return false;
+        DWORD size = 0;
+        bool found = RegQueryValueExA(key, "Programs", nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+        data.assign(size, 0);
+        found = found && RegQueryValueExA(key, "Programs", nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return found;
+    };
+    DWORD typeBefore = 0, typeDuring = 0, typeAfter = 0;
+    std::vector<BYTE> before, during, after;
+    const bool hadBefore = read(typeBefore, before);
+    {
+        const ProgramsFolderValue value("c:\\vesk-groupdialogs-elsewhere");
+        ASSERT_TRUE(read(typeDuring, during));
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(during.data())), "c:\\vesk-groupdialogs-elsewhere");
+        EXPECT_EQ(typeDuring, static_cast<DWORD>(REG_SZ));
+    }
+    EXPECT_EQ(read(typeAfter, after), hadBefore);
+    EXPECT_EQ(typeAfter, typeBefore);
+    EXPECT_EQ(after, before);
+}
+
 // ---- The group dialog: its layout and list
 
 TEST_F(ProgramGroupBoxLayout, StartsWithTheMarkerAnswerAndWithoutCreatingGroups)
