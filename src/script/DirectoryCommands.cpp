@@ -1,20 +1,12 @@
 #include "script/DirectoryCommands.h"
 
+#include "script/CommandHelpers.h"
 #include "script/VeskScript3.h"
 #include "services/VeskDirectories.h"
 #include "services/VeskPathRules.h"
 #include "services/VeskStringUtil.h"
 
 namespace {
-
-constexpr unsigned kSimpleBeep = 0xFFFFFFFF;
-
-// Reads the command's one argument into currentLine; false when a command line stands in its place.
-bool ReadArgument(TVeskScript& script, std::string& currentLine, bool& isCommand, std::int32_t& resultCode)
-{
-    script.ReadLine(currentLine, isCommand, resultCode);
-    return !isCommand;
-}
 
 // Creates TargetDir with its parents into LastErrorText; an existing directory counts as created.
 void CreateTargetDir(TVeskScript& script, std::int32_t& resultCode)
@@ -30,30 +22,6 @@ bool IsDirChar(char key)
            key == '\\' || key == '_' || (key >= 'a' && key <= 'z') || key == '~';
 }
 
-// "&More..." is enabled with its dialog for the time of the prompt only, also when an error leaves it.
-class MoreButtonForPrompt {
-public:
-    explicit MoreButtonForPrompt(TVeskScript& script) : button_(script.MoreButton)
-    {
-        if (!button_)
-            return;
-        button_->SetEnabled(true);
-        button_->OnClick() = [&script] { ChooseDirectory(script); };
-    }
-    ~MoreButtonForPrompt()
-    {
-        if (!button_)
-            return;
-        button_->SetEnabled(false);
-        button_->OnClick() = nullptr;
-    }
-    MoreButtonForPrompt(const MoreButtonForPrompt&) = delete;
-    MoreButtonForPrompt& operator=(const MoreButtonForPrompt&) = delete;
-
-private:
-    ui::IButton* button_;
-};
-
 // Shows the default in the editable edit box and waits for "&Next >>". False when the user quit meanwhile.
 bool PromptForDirectory(TVeskScript& script, const std::string& defaultDir)
 {
@@ -62,7 +30,7 @@ bool PromptForDirectory(TVeskScript& script, const std::string& defaultDir)
     if (script.EditBox)
         script.EditBox->OnKeyPress() = [&script](char& key) { DirKeyFilter(script, key); };
     {
-        const MoreButtonForPrompt more(script);
+        const PromptMoreButton more(script, [&script] { ChooseDirectory(script); });
         script.WaitForNext("&Next >>");
     }
     if (script.AbortRequested)

@@ -1,24 +1,11 @@
 #include "script/FileCommands.h"
 
+#include "script/CommandHelpers.h"
 #include "script/VeskScript3.h"
 #include "services/VeskPathRules.h"
 #include "services/VeskStringUtil.h"
 
 namespace {
-
-constexpr unsigned kSimpleBeep = 0xFFFFFFFF;
-
-// The hourglass for one scope, put back on every path.
-class BusyCursor {
-public:
-    explicit BusyCursor(IScriptHost& host) : host_(host) { host_.SetBusyCursor(true); }
-    ~BusyCursor() { host_.SetBusyCursor(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    IScriptHost& host_;
-};
 
 // The base of "copy files", "delete files" and "deltree": the first option present wins.
 std::string TargetBase(TVeskScript& script, const std::string& commandText)

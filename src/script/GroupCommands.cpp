@@ -1,5 +1,6 @@
 #include "script/GroupCommands.h"
 
+#include "script/CommandHelpers.h"
 #include "script/VeskScript3.h"
 #include "services/VeskItemFields.h"
 #include "services/VeskPathRules.h"
@@ -7,37 +8,11 @@
 
 namespace {
 
-constexpr unsigned kSimpleBeep = 0xFFFFFFFF;
-
 bool IsGroupChar(char key)
 {
     return key == 8 || key == ' ' || key == '-' || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z') ||
            key == '_' || (key >= 'a' && key <= 'z') || key == '~';
 }
-
-// "&More..." opens the group dialog for the time of the prompt's first wait, also when an error leaves it.
-class MoreButtonForPrompt {
-public:
-    explicit MoreButtonForPrompt(TVeskScript& script) : button_(script.MoreButton)
-    {
-        if (!button_)
-            return;
-        button_->SetEnabled(true);
-        button_->OnClick() = [&script] { ChooseProgramGroup(script); };
-    }
-    ~MoreButtonForPrompt()
-    {
-        if (!button_)
-            return;
-        button_->OnClick() = nullptr;
-        button_->SetEnabled(false);
-    }
-    MoreButtonForPrompt(const MoreButtonForPrompt&) = delete;
-    MoreButtonForPrompt& operator=(const MoreButtonForPrompt&) = delete;
-
-private:
-    ui::IButton* button_;
-};
 
 // Asks for the group name until it passes the name rule. False when the user quit meanwhile.
 bool PromptForGroup(TVeskScript& script, const std::string& defaultGroup, std::string& group)
@@ -47,7 +22,7 @@ bool PromptForGroup(TVeskScript& script, const std::string& defaultGroup, std::s
     if (script.EditBox)
         script.EditBox->OnKeyPress() = [&script](char& key) { GroupKeyFilter(script, key); };
     {
-        const MoreButtonForPrompt more(script);
+        const PromptMoreButton more(script, [&script] { ChooseProgramGroup(script); });
         script.WaitForNext("&Next >>");
     }
     const auto typed = [&script, &defaultGroup] { return script.EditBox ? script.EditBox->Text() : defaultGroup; };
@@ -77,18 +52,6 @@ void SelectLinkFolder(TVeskScript& script, const std::string& commandText)
     else
         shell.SelectLinkDir(shell.ProgramsFolder(), script.ProgramGroup);
 }
-
-// The hourglass for one scope, put back on every path.
-class BusyCursor {
-public:
-    explicit BusyCursor(IScriptHost& host) : host_(host) { host_.SetBusyCursor(true); }
-    ~BusyCursor() { host_.SetBusyCursor(false); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    IScriptHost& host_;
-};
 
 } // namespace
 

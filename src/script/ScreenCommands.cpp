@@ -1,21 +1,13 @@
 #include "script/ScreenCommands.h"
 
+#include "script/CommandHelpers.h"
 #include "script/VeskScript3.h"
 #include "services/VeskStringUtil.h"
 
 namespace {
 
-constexpr unsigned kSimpleBeep = 0xFFFFFFFF;
 constexpr unsigned kPollMs = 100;
 constexpr std::int32_t kLongestSleepMs = 20000;
-
-// Reads a command's one argument. False when a command line stands in its place; at the end of the
-// lines the argument is the empty text.
-bool ReadArgument(TVeskScript& script, std::string& currentLine, bool& isCommand, std::int32_t& resultCode)
-{
-    script.ReadLine(currentLine, isCommand, resultCode);
-    return !isCommand;
-}
 
 void Hide(ui::IControl* control)
 {

@@ -9,20 +9,6 @@ namespace {
 
 constexpr char kTarget[] = "c:\\VeskE2EGroups";
 
-// A folder of the user's shell folders, as the prefix records it.
-std::string ShellFolder(const char* name)
-{
-    HKEY key = nullptr;
-    char value[MAX_PATH] = {};
-    DWORD size = sizeof value;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                      KEY_READ, &key) == ERROR_SUCCESS) {
-        RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-        RegCloseKey(key);
-    }
-    return value;
-}
-
 bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

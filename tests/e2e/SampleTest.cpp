@@ -40,19 +40,6 @@ void CopyFiles(const std::string& from, const std::string& to)
     FindClose(search);
 }
 
-std::string ShellFolder(const char* name)
-{
-    HKEY key = nullptr;
-    char value[MAX_PATH] = {};
-    DWORD size = sizeof value;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                      KEY_READ, &key) == ERROR_SUCCESS) {
-        RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-        RegCloseKey(key);
-    }
-    return value;
-}
-
 struct Sample : Wizard {
     const std::string sample = BuildDir() + "\\sample";
     const std::string target = "c:\\Example Tools";

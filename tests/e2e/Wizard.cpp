@@ -41,6 +41,19 @@ HWND EditBoxOf(HWND window)
     }
 }
 
+std::string ShellFolder(const char* name)
+{
+    HKEY key = nullptr;
+    char value[MAX_PATH] = {};
+    DWORD size = sizeof value;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
+                      KEY_READ, &key) == ERROR_SUCCESS) {
+        RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+        RegCloseKey(key);
+    }
+    return value;
+}
+
 void Wizard::TearDown()
 {
     if (HasFailure() && window)

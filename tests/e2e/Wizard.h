@@ -17,6 +17,8 @@ std::string ShownTextArea(HWND window);
 std::string WaitTextArea(HWND window, const std::string& expected);
 // The one-line edit box in front.
 HWND EditBoxOf(HWND window);
+// A folder of the user's shell folders ("Programs", "Desktop", ...), as the prefix records it.
+std::string ShellFolder(const char* name);
 
 struct Wizard : ::testing::Test {
     drive::Process setup;

@@ -1,8 +1,4 @@
-#include "fakes/FakeControls.h"
-#include "fakes/FakeHost.h"
-#include "fakes/FakeServices.h"
-#include "script/ScriptFormat.h"
-#include "script/VeskScript3.h"
+#include "fakes/ScriptFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,29 +7,17 @@ namespace {
 using Messages = std::vector<std::string>;
 constexpr unsigned kSimpleBeep = 0xFFFFFFFF;
 
-struct DirectoryCommands : ::testing::Test {
-    fakes::Host host;
-    fakes::Services services;
+struct DirectoryCommands : fakes::ScriptFixture {
     fakes::Panel installPanel;
     fakes::Label infoLabel;
     fakes::Edit editBox;
     fakes::Button nextButton{"&Next >>", &installPanel};
     fakes::Button moreButton{"&More...", &installPanel};
-    TVeskScript script{host, services, "c:\\setup\\"};
 
     DirectoryCommands()
     {
         script.SetControls(nullptr, nullptr, &infoLabel, nullptr, &editBox, &nextButton, nullptr, &moreButton,
                            nullptr);
-    }
-
-    std::int32_t Run(std::string_view text)
-    {
-        script.Lines = SplitScriptLines(text);
-        script.LineIndex = 0;
-        std::int32_t code = -1;
-        script.Run(code);
-        return code;
     }
 
     // At a virtual time, what a user does at the prompt: then "&Next >>".

@@ -1,8 +1,4 @@
-#include "fakes/FakeControls.h"
-#include "fakes/FakeHost.h"
-#include "fakes/FakeServices.h"
-#include "script/ScriptFormat.h"
-#include "script/VeskScript3.h"
+#include "fakes/ScriptFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +7,10 @@ namespace {
 using Texts = std::vector<std::string>;
 constexpr unsigned kSimpleBeep = 0xFFFFFFFF;
 
-struct FileCommands : ::testing::Test {
-    fakes::Host host;
-    fakes::Services services;
+struct FileCommands : fakes::ScriptFixture {
     fakes::Panel installPanel;
     fakes::Button nextButton{"&Next >>", &installPanel};
     fakes::Label titleLabel;
-    TVeskScript script{host, services, "c:\\setup\\"};
 
     FileCommands()
     {
@@ -27,14 +20,6 @@ struct FileCommands : ::testing::Test {
         nextButton.SetVisible(false);
     }
 
-    std::int32_t Run(std::string_view text)
-    {
-        script.Lines = SplitScriptLines(text);
-        script.LineIndex = 0;
-        std::int32_t code = -1;
-        script.Run(code);
-        return code;
-    }
 };
 
 } // namespace

@@ -1,8 +1,4 @@
-#include "fakes/FakeControls.h"
-#include "fakes/FakeHost.h"
-#include "fakes/FakeServices.h"
-#include "script/ScriptFormat.h"
-#include "script/VeskScript3.h"
+#include "fakes/ScriptFixture.h"
 #include "services/VeskItemFields.h"
 
 #include <gtest/gtest.h>
@@ -13,31 +9,19 @@ using Texts = std::vector<std::string>;
 using Shortcut = fakes::Shell::Shortcut;
 constexpr unsigned kSimpleBeep = 0xFFFFFFFF;
 
-struct GroupCommands : ::testing::Test {
-    fakes::Host host;
-    fakes::Services services;
+struct GroupCommands : fakes::ScriptFixture {
     fakes::Shell& shell = services.shell;
     fakes::Panel installPanel;
     fakes::Label infoLabel;
     fakes::Edit editBox;
     fakes::Button nextButton{"&Next >>", &installPanel};
     fakes::Button moreButton{"&More...", &installPanel};
-    TVeskScript script{host, services, "c:\\setup\\"};
 
     GroupCommands()
     {
         script.SetControls(nullptr, nullptr, &infoLabel, nullptr, &editBox, &nextButton, nullptr, &moreButton,
                            nullptr);
         script.TargetDir = "c:\\apps\\tool\\";
-    }
-
-    std::int32_t Run(std::string_view text)
-    {
-        script.Lines = SplitScriptLines(text);
-        script.LineIndex = 0;
-        std::int32_t code = -1;
-        script.Run(code);
-        return code;
     }
 
     // What the user does at the prompt at a virtual time, then "&Next >>".

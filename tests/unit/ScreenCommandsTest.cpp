@@ -1,8 +1,4 @@
-#include "fakes/FakeControls.h"
-#include "fakes/FakeHost.h"
-#include "fakes/FakeServices.h"
-#include "script/ScriptFormat.h"
-#include "script/VeskScript3.h"
+#include "fakes/ScriptFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +9,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // The main window in fakes: the introduction panel in front, its button switching to the installation panel.
-struct ScreenCommands : ::testing::Test {
-    fakes::Host host;
+struct ScreenCommands : fakes::ScriptFixture {
     fakes::Panel aboutPanel;
     fakes::Panel installPanel;
     fakes::Memo openingMemo;
@@ -26,8 +21,6 @@ struct ScreenCommands : ::testing::Test {
     fakes::Button quitButton{"&Quit", &installPanel};
     fakes::Button moreButton{"&More...", &installPanel};
     fakes::Button openingButton{"&Next >>", &aboutPanel};
-    fakes::Services services;
-    TVeskScript script{host, services, "c:\\setup\\"};
     int panelSwitches = 0;
 
     ScreenCommands()
@@ -40,15 +33,6 @@ struct ScreenCommands : ::testing::Test {
         };
         script.SetControls(&openingMemo, &messageMemo, &infoLabel, &titleLabel, &editBox, &nextButton, &quitButton,
                            &moreButton, &openingButton);
-    }
-
-    std::int32_t Run(std::string_view text)
-    {
-        script.Lines = SplitScriptLines(text);
-        script.LineIndex = 0;
-        std::int32_t code = -1;
-        script.Run(code);
-        return code;
     }
 
     // Presses "&Next >>" at the given virtual time, noting its caption then.
