@@ -1,5 +1,6 @@
 #include "dialogs/DialogCreateDir.h"
 
+#include "dialogs/NameKeyFilter.h"
 #include "ui/ErrorReport.h"
 #include "ui/Modal.h"
 
@@ -18,17 +19,6 @@ const ControlSpec kLabel1{.caption = "Create new directory", .left = 8, .top = 7
 const ControlSpec kButtonOK{.caption = "&OK", .left = 302, .top = 56, .width = 75, .height = 25};
 const ControlSpec kEditDirectory{.left = 8, .top = 25, .width = 369, .height = 21};
 const ControlSpec kButtonCancel{.caption = "&Cancel", .left = 216, .top = 56, .width = 75, .height = 25};
-
-constexpr char kEnter = 13;
-constexpr char kEscape = 27;
-constexpr char kBackspace = 8;
-
-// The characters a new directory's name may hold; the key filter refuses every other one.
-bool IsNameCharacter(char key)
-{
-    return key == kBackspace || key == ' ' || key == '-' || key == '.' || (key >= '0' && key <= '9') || key == '@' ||
-           (key >= 'A' && key <= 'Z') || key == '_' || (key >= 'a' && key <= 'z') || key == '~';
-}
 
 } // namespace
 
@@ -62,16 +52,7 @@ void TFormCreateDirectory::FormShow()
 
 void TFormCreateDirectory::EditDirectoryKeyPress(char& key)
 {
-    if (key == kEnter) {
-        key = 0;
-        ButtonOKClick();
-    } else if (key == kEscape) {
-        key = 0;
-        ButtonCancelClick();
-    } else if (!IsNameCharacter(key)) {
-        key = 0;
-        MessageBeep(1);
-    }
+    FilterNameKey(key, [this] { ButtonOKClick(); }, [this] { ButtonCancelClick(); });
 }
 
 void TFormCreateDirectory::ButtonOKClick()

@@ -1,5 +1,6 @@
 #include "dialogs/DialogCreateProgramGroup.h"
 
+#include "dialogs/NameKeyFilter.h"
 #include "services/ProgramGroups.h"
 #include "services/VeskStringUtil.h"
 #include "ui/ErrorReport.h"
@@ -28,19 +29,8 @@ const ControlSpec kButtonCancel{.caption = "&Cancel", .left = 201, .top = 57, .w
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 
-constexpr char kEnter = 13;
-constexpr char kEscape = 27;
-constexpr char kBackspace = 8;
-
-// The value the beep of a refused key or name is sounded with.
+// The value the beep of a refused name is sounded with.
 constexpr UINT kBeep = 1;
-
-// The characters a new group's name may hold; the key filter refuses every other one.
-bool IsNameCharacter(char key)
-{
-    return key == kBackspace || key == ' ' || key == '-' || key == '.' || (key >= '0' && key <= '9') || key == '@' ||
-           (key >= 'A' && key <= 'Z') || key == '_' || (key >= 'a' && key <= 'z') || key == '~';
-}
 
 } // namespace
 
@@ -80,16 +70,7 @@ void TFormCreateProgramGroup::FormShow()
 
 void TFormCreateProgramGroup::EditProgramgroupKeyPress(char& key)
 {
-    if (key == kEnter) {
-        key = 0;
-        ButtonOKClick();
-    } else if (key == kEscape) {
-        key = 0;
-        ButtonCancelClick();
-    } else if (!IsNameCharacter(key)) {
-        key = 0;
-        MessageBeep(kBeep);
-    }
+    FilterNameKey(key, [this] { ButtonOKClick(); }, [this] { ButtonCancelClick(); });
 }
 
 void TFormCreateProgramGroup::ButtonOKClick()

@@ -3,6 +3,7 @@
 #include "services/VeskErrors.h"
 #include "ui/DriveAccess.h"
 #include "ui/ErrorReport.h"
+#include "ui/ItemDrawing.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,28 +15,11 @@ namespace ui {
 namespace {
 
 constexpr int kItemHeight = 16;
-constexpr int kGlyphSize = 16;
 constexpr int kIndentStep = 8;
-constexpr int kMargin = 2;
 
 constexpr COLORREF kFolderEdge = RGB(128, 96, 0);
 constexpr COLORREF kFolderBack = RGB(224, 176, 48);
 constexpr COLORREF kFolderFront = RGB(255, 224, 112);
-
-using Pen = GdiObject<HPEN>;
-
-// Puts back every object and setting of a device context that the drawing changed.
-class SavedDc {
-public:
-    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDc() { RestoreDC(dc_, saved_); }
-    SavedDc(const SavedDc&) = delete;
-    SavedDc& operator=(const SavedDc&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
 
 // The form a directory takes in the list: a full path, lower-case drive letter, no trailing backslash but a
 // root's. Only paths on a drive letter can be listed.
@@ -174,30 +158,13 @@ void DirectoryList::OnCommand(WORD code)
 
 void DirectoryList::OnDrawItem(const DRAWITEMSTRUCT& item)
 {
-    const HDC dc = item.hDC;
-    FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+    ClearItem(item);
     if (item.itemID >= entries_.size())
         return;
     const Entry& entry = entries_[item.itemID];
-    const int glyphLeft = item.rcItem.left + kMargin + entry.depth * kIndentStep;
-    DrawFolder(dc, glyphLeft, item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kGlyphSize) / 2, entry.open);
-
-    const SavedDc saved(dc);
-    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &extent);
-    const int textLeft = glyphLeft + kGlyphSize + kMargin;
-    RECT text{textLeft, item.rcItem.top, textLeft + extent.cx + 2 * kMargin, item.rcItem.bottom};
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    if (selected)
-        FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    RECT inner{text.left + kMargin, text.top, text.right, text.bottom};
-    DrawTextA(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &inner,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    if (item.itemState & ODS_FOCUS)
-        DrawFocusRect(dc, &text);
+    const int glyphLeft = item.rcItem.left + kItemMargin + entry.depth * kIndentStep;
+    DrawFolder(item.hDC, glyphLeft, ItemGlyphTop(item), entry.open);
+    DrawItemName(item, Handle(), glyphLeft, entry.name);
 }
 
 LRESULT CALLBACK DirectoryList::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

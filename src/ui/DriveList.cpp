@@ -2,6 +2,7 @@
 
 #include "services/VeskErrors.h"
 #include "ui/DirectoryList.h"
+#include "ui/ItemDrawing.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,27 +13,10 @@ namespace {
 
 constexpr int kItemHeight = 16;
 constexpr int kDroppedItems = 8;
-constexpr int kGlyphSize = 16;
-constexpr int kMargin = 2;
 
 constexpr COLORREF kDiskCase = RGB(64, 64, 64);
 constexpr COLORREF kLight = RGB(0, 192, 0);
 constexpr COLORREF kChip = RGB(0, 128, 0);
-
-using Pen = GdiObject<HPEN>;
-
-// Puts back every object and setting of a device context that the drawing changed.
-class SavedDc {
-public:
-    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDc() { RestoreDC(dc_, saved_); }
-    SavedDc(const SavedDc&) = delete;
-    SavedDc& operator=(const SavedDc&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
 
 void Fill(HDC dc, const RECT& rect, COLORREF color)
 {
@@ -168,31 +152,13 @@ void DriveList::OnCommand(WORD code)
 
 void DriveList::OnDrawItem(const DRAWITEMSTRUCT& item)
 {
-    const HDC dc = item.hDC;
-    FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+    ClearItem(item);
     if (item.itemID >= drives_.size())
         return;
     const DriveEntry& drive = drives_[item.itemID];
-    const int glyphLeft = item.rcItem.left + kMargin;
-    DrawDriveGlyph(dc, glyphLeft, item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kGlyphSize) / 2,
-                   drive.kind);
-
-    const char name[] = {drive.letter, ':', '\0'};
-    const SavedDc saved(dc);
-    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, name, 2, &extent);
-    const int textLeft = glyphLeft + kGlyphSize + kMargin;
-    const RECT text{textLeft, item.rcItem.top, textLeft + extent.cx + 2 * kMargin, item.rcItem.bottom};
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    if (selected)
-        FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    RECT inner{text.left + kMargin, text.top, text.right, text.bottom};
-    DrawTextA(dc, name, 2, &inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    if (item.itemState & ODS_FOCUS)
-        DrawFocusRect(dc, &text);
+    const int glyphLeft = item.rcItem.left + kItemMargin;
+    DrawDriveGlyph(item.hDC, glyphLeft, ItemGlyphTop(item), drive.kind);
+    DrawItemName(item, Handle(), glyphLeft, {drive.letter, ':'});
 }
 
 } // namespace ui

@@ -1,4 +1,4 @@
-// RAII owners of the GDI objects the controls use, and the colours of the forms.
+// RAII owners of the GDI objects and device context settings the controls use, and the colours of the forms.
 #pragma once
 
 #include <windows.h>
@@ -59,6 +59,20 @@ private:
 
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+
+// Puts back every object and setting of a device context that the drawing changed.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc() { RestoreDC(dc_, saved_); }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
 
 Font CreateFontFromSpec(const FontSpec& layout);
 

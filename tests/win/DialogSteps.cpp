@@ -184,18 +184,33 @@ void Click(const ui::Window& button)
     PostMessageA(button.Handle(), BM_CLICK, 0, 0);
 }
 
-void ClickItem(const ui::DirectoryList& list, const std::string& name, bool twice)
+void ClickListItem(HWND list, int index, bool twice)
 {
     RECT item{};
-    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(IndexOf(list, name)),
-                 reinterpret_cast<LPARAM>(&item));
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
     if (!twice)
         return;
-    PostMessageA(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+void ClickItem(const ui::DirectoryList& list, const std::string& name, bool twice)
+{
+    ClickListItem(list.Handle(), IndexOf(list, name), twice);
+}
+
+void TabThrough(Steps& steps, int presses, std::vector<HWND>& visited)
+{
+    for (int press = 0; press < presses; ++press) {
+        steps.Do([&visited] {
+            visited.push_back(GetFocus());
+            PressKey(GetFocus(), VK_TAB);
+        });
+        steps.Pause(60);
+    }
 }
 
 int IndexOf(const ui::DirectoryList& list, const std::string& name)
@@ -211,12 +226,31 @@ HWND ThreadMessageBox()
     return found;
 }
 
+std::string BoxMessage(HWND box)
+{
+    std::string longest;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        char text[1024] = {};
+        if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0 &&
+            std::string(text).size() > longest.size())
+            longest = text;
+    }
+    return longest;
+}
+
 std::function<bool()> FormShown(const std::string& title, HWND& found)
 {
     return [title, &found] {
         found = FindWindowA("VeskForm", title.c_str());
         return found && IsWindowVisible(found) && GetActiveWindow() == found;
     };
+}
+
+HWND EditOf(HWND form)
+{
+    return FindWindowExA(form, nullptr, "Edit", nullptr);
 }
 
 RECT PlaceInParent(const ui::Window& control)
@@ -232,6 +266,24 @@ SIZE ClientSize(const ui::Window& window)
     RECT rect{};
     GetClientRect(window.Handle(), &rect);
     return {rect.right, rect.bottom};
+}
+
+void ExpectPlace(const ui::Window& control, int left, int top, int width, int height, const char* name)
+{
+    const RECT place = PlaceInParent(control);
+    EXPECT_EQ(place.left, left) << name;
+    EXPECT_EQ(place.top, top) << name;
+    if (width > 0) {
+        EXPECT_EQ(place.right - place.left, width) << name;
+        EXPECT_EQ(place.bottom - place.top, height) << name;
+    }
+}
+
+LOGFONTA FontOf(const ui::Window& control)
+{
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
 }
 
 // ---- Directories

@@ -66,21 +66,32 @@ private:
 void PressKey(HWND target, WORD vk);
 void TypeChars(HWND edit, const std::string& text);
 void Click(const ui::Window& button);
-// The mouse on an item of a list: one click, or a double-click as the system reports it.
+// The mouse on an item of a list box: one click, or a double-click as the system reports it.
+void ClickListItem(HWND list, int index, bool twice);
 void ClickItem(const ui::DirectoryList& list, const std::string& name, bool twice);
+// Steps that note the window with the focus, then press Tab on it, that many times.
+void TabThrough(Steps& steps, int presses, std::vector<HWND>& visited);
 
 // The index of the item with exactly that text, or LB_ERR.
 int IndexOf(const ui::DirectoryList& list, const std::string& name);
 
 // A message box of this thread that is up, or null.
 HWND ThreadMessageBox();
+// The message of a box: its longest static text (the others are its icon).
+std::string BoxMessage(HWND box);
 
 // A waiting step: a form with that title is shown and active; found is set to it.
 std::function<bool()> FormShown(const std::string& title, HWND& found);
 
+// The first edit box of the form.
+HWND EditOf(HWND form);
+
 // The window's place in its parent's client area.
 RECT PlaceInParent(const ui::Window& control);
 SIZE ClientSize(const ui::Window& window);
+// Checks a control's place in its parent's client area, and its size where the control keeps the layout's.
+void ExpectPlace(const ui::Window& control, int left, int top, int width, int height, const char* name);
+LOGFONTA FontOf(const ui::Window& control);
 
 // ---- Directories
 

@@ -54,21 +54,6 @@ int Highlighted(const DirectoryList& list)
     return static_cast<int>(SendMessageA(list.Handle(), LB_GETCURSEL, 0, 0));
 }
 
-// The message of a box: its longest static text (the others are its icon).
-std::string BoxMessage(HWND box)
-{
-    std::string longest;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = {};
-        GetClassNameA(child, className, sizeof className);
-        char text[1024] = {};
-        if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0 &&
-            std::string(text).size() > longest.size())
-            longest = text;
-    }
-    return longest;
-}
-
 // A waiting step: a message box is up; its title and message are kept and its OK is pressed.
 std::function<bool()> AnswerBox(std::string& title, std::string& message)
 {
@@ -83,11 +68,6 @@ std::function<bool()> AnswerBox(std::string& title, std::string& message)
         PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         return true;
     };
-}
-
-HWND EditOf(HWND form)
-{
-    return FindWindowExA(form, nullptr, "Edit", nullptr);
 }
 
 std::string Lower(std::string text)
@@ -448,13 +428,7 @@ TEST_F(DirDialogBox, TabFollowsTheListsThenCancelOkAndCreateDir)
     std::vector<HWND> visited;
     Steps steps;
     steps.Do([&] { dialog.DirList.Focus(); });
-    for (int press = 0; press < 5; ++press) {
-        steps.Do([&] {
-            visited.push_back(GetFocus());
-            PressKey(GetFocus(), VK_TAB);
-        });
-        steps.Pause(60);
-    }
+    TabThrough(steps, 5, visited);
     steps.Do([&] { Click(dialog.ButtonCancel); });
     EXPECT_EQ(dialog.ShowModal(), 2);
     EXPECT_TRUE(steps.AllDone());
@@ -622,13 +596,7 @@ TEST_F(DirDialogCreate, TabGoesFromTheEditToCancelThenOk)
     dialog.BaseDir = dir;
     std::vector<HWND> visited;
     Steps steps;
-    for (int press = 0; press < 3; ++press) {
-        steps.Do([&] {
-            visited.push_back(GetFocus());
-            PressKey(GetFocus(), VK_TAB);
-        });
-        steps.Pause(60);
-    }
+    TabThrough(steps, 3, visited);
     steps.Do([&] { Click(dialog.ButtonCancel); });
     EXPECT_EQ(dialog.ShowModal(), 2);
     EXPECT_TRUE(steps.AllDone());

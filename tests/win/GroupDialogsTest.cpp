@@ -219,31 +219,7 @@ int IndexOf(const ListBox& list, const std::string& name)
 // The mouse on an item of the list: one click, or a double-click as the system reports it.
 void ClickItem(const ListBox& list, const std::string& name, bool twice)
 {
-    RECT item{};
-    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(IndexOf(list, name)),
-                 reinterpret_cast<LPARAM>(&item));
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
-    if (!twice)
-        return;
-    PostMessageA(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
-}
-
-// The message of a box: its longest static text (the others are its icon).
-std::string BoxMessage(HWND box)
-{
-    std::string longest;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = {};
-        GetClassNameA(child, className, sizeof className);
-        char text[1024] = {};
-        if (lstrcmpiA(className, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0 &&
-            std::string(text).size() > longest.size())
-            longest = text;
-    }
-    return longest;
+    ClickListItem(list.Handle(), IndexOf(list, name), twice);
 }
 
 // A waiting step: a message box is up; its message and the time are kept and its OK is pressed.
@@ -275,33 +251,38 @@ std::function<bool()> CreateDialogShown(const TFormProgramGroupBox& box, HWND& f
     };
 }
 
-HWND EditOf(HWND form)
-{
-    return FindWindowExA(form, nullptr, "Edit", nullptr);
-}
-
 HWND ButtonOf(HWND form, const char* caption)
 {
     return FindWindowExA(form, nullptr, "Button", caption);
 }
 
-LOGFONTA FontOf(const Window& control)
-{
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font;
-}
+// What a test of creating a group from the group dialog keeps: the create dialog once it is up, the list's
+// refills from the click on Create group on, and the message of the box that answers the new name.
+struct CreatingGroup {
+    HWND create = nullptr;
+    std::unique_ptr<ListRefills> refills;
+    std::string message;
+    DWORD answeredAt = 0;
+};
 
-// Checks a control's place in its parent's client area, and its size where the control keeps the layout's.
-void ExpectPlace(const Window& control, int left, int top, int width, int height, const char* name)
+// Steps: the list's refills are noted from now on, Create group opens the create dialog, the name is typed
+// and sent with Enter (or with a click on OK), and the box that answers it is closed.
+void CreateGroupSteps(Steps& steps, const TFormProgramGroupBox& dialog, CreatingGroup& run, const std::string& name,
+                      bool clickOk = false)
 {
-    const RECT place = PlaceInParent(control);
-    EXPECT_EQ(place.left, left) << name;
-    EXPECT_EQ(place.top, top) << name;
-    if (width > 0) {
-        EXPECT_EQ(place.right - place.left, width) << name;
-        EXPECT_EQ(place.bottom - place.top, height) << name;
-    }
+    steps.Do([&dialog, &run] {
+        run.refills = std::make_unique<ListRefills>(dialog.ListBox1);
+        Click(dialog.ButtonCreateGroup);
+    });
+    steps.Wait(CreateDialogShown(dialog, run.create));
+    steps.Do([&run, name, clickOk] {
+        TypeChars(EditOf(run.create), name);
+        if (clickOk)
+            PostMessageA(ButtonOf(run.create, "&OK"), BM_CLICK, 0, 0);
+        else
+            PressKey(EditOf(run.create), VK_RETURN);
+    });
+    steps.Wait(AnswerBox(run.message, run.answeredAt));
 }
 
 // ---- The fixture
@@ -443,13 +424,7 @@ TEST_F(ProgramGroupBoxLayout, TabGoesFromTheListToCreateGroupThenCancelThenOk)
     dialog.AllowCreateGroup = true;
     std::vector<HWND> visited;
     Steps steps;
-    for (int press = 0; press < 5; ++press) {
-        steps.Do([&] {
-            visited.push_back(GetFocus());
-            PressKey(GetFocus(), VK_TAB);
-        });
-        steps.Pause(60);
-    }
+    TabThrough(steps, 5, visited);
     steps.Do([&] { Click(dialog.ButtonCancel); });
     EXPECT_EQ(dialog.ShowModal(), 2);
     EXPECT_TRUE(steps.AllDone());
@@ -619,38 +594,27 @@ TEST_F(ProgramGroupBoxCreate, AnExistingGroupOfTheNewNameIsFoundInTheFirstPassIg
 {
     TFormProgramGroupBox dialog;
     dialog.AllowCreateGroup = true;
-    HWND create = nullptr;
-    std::unique_ptr<ListRefills> refills;
-    std::string message;
-    DWORD answeredAt = 0, selectedAt = 0;
+    CreatingGroup run;
+    DWORD selectedAt = 0;
     Steps steps;
-    steps.Do([&] {
-        refills = std::make_unique<ListRefills>(dialog.ListBox1);
-        Click(dialog.ButtonCreateGroup);
-    });
-    steps.Wait(CreateDialogShown(dialog, create));
-    steps.Do([&] {
-        TypeChars(EditOf(create), "  tools ");
-        PressKey(EditOf(create), VK_RETURN);
-    });
-    steps.Wait(AnswerBox(message, answeredAt));
+    CreateGroupSteps(steps, dialog, run, "  tools ");
     steps.Wait([&] {
         selectedAt = GetTickCount();
         return dialog.ListBox1.ItemIndex() == 2;
     });
     steps.Pause(200);
     steps.Do([&] {
-        EXPECT_FALSE(IsWindow(create)) << "the create dialog is freed";
-        EXPECT_EQ(refills->times.size(), 1u) << "one pass";
-        EXPECT_LT(selectedAt - answeredAt, 1000u);
+        EXPECT_FALSE(IsWindow(run.create)) << "the create dialog is freed";
+        EXPECT_EQ(run.refills->times.size(), 1u) << "one pass";
+        EXPECT_LT(selectedAt - run.answeredAt, 1000u);
         EXPECT_EQ(Items(dialog.ListBox1), kSortedGroups) << "creating a group makes no folder";
         EXPECT_EQ(GetForegroundWindow(), dialog.FormWindow.Handle());
-        refills.reset();
+        run.refills.reset();
         Click(dialog.ButtonOK);
     });
     EXPECT_EQ(dialog.ShowModal(), 1);
     EXPECT_TRUE(steps.AllDone());
-    EXPECT_EQ(message, "obsolete function");
+    EXPECT_EQ(run.message, "obsolete function");
     EXPECT_EQ(dialog.SelectedGroup, "Tools") << "the group as the list spells it";
 }
 
@@ -658,44 +622,32 @@ TEST_F(ProgramGroupBoxCreate, ANewNameThatMatchesNoGroupEndsAfter31PassesOnTheSe
 {
     TFormProgramGroupBox dialog;
     dialog.AllowCreateGroup = true;
-    HWND create = nullptr;
-    std::unique_ptr<ListRefills> refills;
-    std::string message;
-    DWORD answeredAt = 0;
+    CreatingGroup run;
     Steps steps;
-    steps.Do([&] {
-        refills = std::make_unique<ListRefills>(dialog.ListBox1);
-        Click(dialog.ButtonCreateGroup);
-    });
-    steps.Wait(CreateDialogShown(dialog, create));
-    steps.Do([&] {
-        TypeChars(EditOf(create), "Office");
-        PostMessageA(ButtonOf(create, "&OK"), BM_CLICK, 0, 0);
-    });
-    steps.Wait(AnswerBox(message, answeredAt));
+    CreateGroupSteps(steps, dialog, run, "Office", true);
     steps.Pause(1000);
     steps.Do([&] {
         // Meanwhile the group dialog answers and paints: the user may select another entry.
         EXPECT_TRUE(dialog.FormWindow.Visible());
-        EXPECT_GE(refills->times.size(), 5u);
-        EXPECT_LE(refills->times.size(), 15u);
+        EXPECT_GE(run.refills->times.size(), 5u);
+        EXPECT_LE(run.refills->times.size(), 15u);
     });
     steps.Picture(dialog.FormWindow, "program-group-box-passes.bmp");
-    steps.Wait([&] { return refills->times.size() >= 31; });
+    steps.Wait([&] { return run.refills->times.size() >= 31; });
     // The last pass still handles the messages and sleeps before the selection is made.
     steps.Pause(400);
     steps.Do([&] {
-        EXPECT_EQ(refills->times.size(), 31u) << "31 passes and no more";
-        const DWORD spread = refills->times.back() - refills->times.front();
+        EXPECT_EQ(run.refills->times.size(), 31u) << "31 passes and no more";
+        const DWORD spread = run.refills->times.back() - run.refills->times.front();
         EXPECT_GE(spread, 2900u) << "about 100 ms between passes";
         EXPECT_LE(spread, 6000u);
         EXPECT_EQ(dialog.ListBox1.ItemIndex(), 1);
-        refills.reset();
+        run.refills.reset();
         Click(dialog.ButtonOK);
     });
     EXPECT_EQ(dialog.ShowModal(), 1);
     EXPECT_TRUE(steps.AllDone());
-    EXPECT_EQ(message, "obsolete function");
+    EXPECT_EQ(run.message, "obsolete function");
     EXPECT_EQ(dialog.SelectedGroup, "Games");
 }
 
@@ -703,25 +655,13 @@ TEST_F(ProgramGroupBoxCreate, AGroupThatAppearsDuringThePassesIsSelectedAtTheNex
 {
     TFormProgramGroupBox dialog;
     dialog.AllowCreateGroup = true;
-    HWND create = nullptr;
-    std::unique_ptr<ListRefills> refills;
-    std::string message;
-    DWORD answeredAt = 0;
+    CreatingGroup run;
     size_t passesBefore = 0;
     Steps steps;
-    steps.Do([&] {
-        refills = std::make_unique<ListRefills>(dialog.ListBox1);
-        Click(dialog.ButtonCreateGroup);
-    });
-    steps.Wait(CreateDialogShown(dialog, create));
-    steps.Do([&] {
-        TypeChars(EditOf(create), "Office");
-        PressKey(EditOf(create), VK_RETURN);
-    });
-    steps.Wait(AnswerBox(message, answeredAt));
+    CreateGroupSteps(steps, dialog, run, "Office");
     steps.Pause(600);
     steps.Do([&] {
-        passesBefore = refills->times.size();
+        passesBefore = run.refills->times.size();
         EXPECT_EQ(dialog.ListBox1.ItemIndex(), 1) << "not found yet";
         ASSERT_TRUE(CreateDirectoryA((programs + "\\office").c_str(), nullptr));
     });
@@ -730,9 +670,9 @@ TEST_F(ProgramGroupBoxCreate, AGroupThatAppearsDuringThePassesIsSelectedAtTheNex
     steps.Do([&] {
         EXPECT_EQ(Items(dialog.ListBox1), (std::vector<std::string>{"Accessories", "Games", "office", "Tools"}));
         EXPECT_EQ(dialog.ListBox1.ItemIndex(), 2);
-        EXPECT_LE(refills->times.size(), passesBefore + 2) << "the passes stop once the group is found";
-        EXPECT_LT(refills->times.size(), 31u);
-        refills.reset();
+        EXPECT_LE(run.refills->times.size(), passesBefore + 2) << "the passes stop once the group is found";
+        EXPECT_LT(run.refills->times.size(), 31u);
+        run.refills.reset();
         Click(dialog.ButtonOK);
     });
     EXPECT_EQ(dialog.ShowModal(), 1);
@@ -792,13 +732,7 @@ TEST_F(CreateProgramGroupLayout, TabGoesFromTheEditToOkThenCancel)
     TFormCreateProgramGroup dialog;
     std::vector<HWND> visited;
     Steps steps;
-    for (int press = 0; press < 4; ++press) {
-        steps.Do([&] {
-            visited.push_back(GetFocus());
-            PressKey(GetFocus(), VK_TAB);
-        });
-        steps.Pause(60);
-    }
+    TabThrough(steps, 4, visited);
     steps.Do([&] { Click(dialog.ButtonCancel); });
     EXPECT_EQ(dialog.ShowModal(), 2);
     EXPECT_TRUE(steps.AllDone());

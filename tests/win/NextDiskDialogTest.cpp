@@ -73,13 +73,6 @@ std::function<bool()> AnswerBox(BoxSeen& seen, int button)
     };
 }
 
-LOGFONTA FontOf(const Window& control)
-{
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font;
-}
-
 // How many lines the control's caption takes when it is broken between words at the control's width.
 int WrappedLineCount(const Window& control)
 {
@@ -95,18 +88,6 @@ int WrappedLineCount(const Window& control)
     SelectObject(dc, old);
     ReleaseDC(control.Handle(), dc);
     return metrics.tmHeight ? (area.bottom - area.top) / metrics.tmHeight : 0;
-}
-
-// Checks a control's place in the form's client area, and its size where the control keeps the layout's.
-void ExpectPlace(const Window& control, int left, int top, int width, int height, const char* name)
-{
-    const RECT place = PlaceInParent(control);
-    EXPECT_EQ(place.left, left) << name;
-    EXPECT_EQ(place.top, top) << name;
-    if (width > 0) {
-        EXPECT_EQ(place.right - place.left, width) << name;
-        EXPECT_EQ(place.bottom - place.top, height) << name;
-    }
 }
 
 // ---- The fixture
@@ -220,13 +201,7 @@ TEST_F(NextDiskLayout, TabGoesFromOkToChangeToCancel)
     dialog.Location = dir;
     std::vector<HWND> visited;
     Steps steps;
-    for (int press = 0; press < 4; ++press) {
-        steps.Do([&] {
-            visited.push_back(GetFocus());
-            PressKey(GetFocus(), VK_TAB);
-        });
-        steps.Pause(60);
-    }
+    TabThrough(steps, 4, visited);
     steps.Do([&] { Click(dialog.ButtonOK); });
     EXPECT_EQ(dialog.ShowModal(), 1);
     EXPECT_TRUE(steps.AllDone());
