@@ -143,3 +143,21 @@ TEST_F(Wizard, TheKeyboardWorksAsInAnyDialog)
     ASSERT_TRUE(drive::PressKey(next, VK_RETURN));
     EXPECT_TRUE(setup.WaitExit(kStepMs));
 }
+
+TEST_F(Wizard, AnErrorThatLeavesTheRunIsReportedAndTheWindowStaysOpenUntilClosed)
+{
+    Media media("error-report");
+    const std::string program(300, 'x');
+    Start(media, "<wait openingtext>\r\nHi\r\n<run>\r\n" + program + "\r\n<wait button>\r\nNever\r\n");
+    PassIntroduction("Hi");
+
+    const std::string report = AnswerMessage();
+    EXPECT_EQ(report, "CommandLine too long\n" + media.Dir() + "\\" + program + ".") << "with its full stop";
+    EXPECT_TRUE(drive::IsVisible(window)) << "the window stays as the run left it";
+    EXPECT_EQ(drive::FindControl(window, "Never", "Button"), nullptr) << "no further command ran";
+    EXPECT_TRUE(setup.Running());
+
+    Press("&Quit");
+    EXPECT_EQ(AnswerQuit("&Yes"), "Are you sure you want to abort the installation procedure?");
+    EXPECT_TRUE(setup.WaitExit(kStepMs));
+}
