@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, builds the host and the Windows builds, runs the host unit tests
-# natively (under ASan and UBSan) and the Windows tests under Wine, in Xvfb when there is no display.
+# natively (under ASan and UBSan) and the Windows tests under Wine, always on a private Xvfb screen.
 # Ends with one line: "N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -8,7 +8,7 @@ cd "$root"
 
 "$root/tools/bootstrap.sh" || exit 1
 source "$root/tools/session.sh"
-start_display
+start_display force  # a private screen: the tests press keys and take screenshots
 start_wineserver
 trap stop_session EXIT
 
