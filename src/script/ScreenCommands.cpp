@@ -48,19 +48,30 @@ void FillTextArea(TVeskScript& script, ui::IMemo& area, std::string& currentLine
     area.DeleteLine(0);
 }
 
-void CmdSetMessage(TVeskScript& script, std::string& currentLine, bool& isCommand, std::int32_t& resultCode)
+namespace {
+
+// Reads the message lines into the message area, if there is one.
+void FillMessageArea(TVeskScript& script, std::string& currentLine, bool& isCommand, std::int32_t& resultCode)
 {
     script.ReadLine(currentLine, isCommand, resultCode);
-    if (!script.MessageMemo)
-        return;
-    FillTextArea(script, *script.MessageMemo, currentLine, isCommand, resultCode);
-    script.Host.ProcessMessages();
+    if (script.MessageMemo)
+        FillTextArea(script, *script.MessageMemo, currentLine, isCommand, resultCode);
+}
+
+} // namespace
+
+void CmdSetMessage(TVeskScript& script, std::string& currentLine, bool& isCommand, std::int32_t& resultCode)
+{
+    FillMessageArea(script, currentLine, isCommand, resultCode);
+    if (script.MessageMemo)
+        script.Host.ProcessMessages();
 }
 
 void CmdWaitMessage(TVeskScript& script, std::string& currentLine, bool& isCommand, std::int32_t& resultCode)
 {
-    CmdSetMessage(script, currentLine, isCommand, resultCode);
-    // Resets a caption that an earlier "wait button" changed.
+    // The wait pumps the messages that show the text, once "&Next >>" ends it: a click on it as soon as
+    // the text shows is never lost. The caption an earlier "wait button" changed is reset.
+    FillMessageArea(script, currentLine, isCommand, resultCode);
     script.WaitForNext("&Next >>");
 }
 
