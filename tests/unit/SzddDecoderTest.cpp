@@ -2,6 +2,7 @@
 // every kind of corrupt stream reported, and the same outcome whatever the sizes of the pieces fed.
 #include "services/SzddDecoder.h"
 #include "support/SzddTestEncoder.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,9 @@
 #include <string>
 #include <vector>
 
-using Bytes = std::vector<std::uint8_t>;
+using testdata::Bytes;
+using testdata::RandomBytes;
+using testdata::SomeText;
 
 void PrintTo(SzddStatus status, std::ostream* out)
 {
@@ -131,30 +134,6 @@ Outcome Expand(const Bytes& input, std::size_t piece = 0)
     }
     outcome.status = decoder.Finish();
     return outcome;
-}
-
-Bytes RandomBytes(std::size_t size, std::uint32_t seed)
-{
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (auto& byte : bytes)
-        byte = static_cast<std::uint8_t>(random());
-    return bytes;
-}
-
-// Lines of words from a small vocabulary: text that compresses as program files and documents do.
-Bytes SomeText(std::size_t size, std::uint32_t seed)
-{
-    static const char* const words[] = {"setup", "file", "the", "directory", "copy", "window", "of", "install",
-                                        "program", "a", "disk", "group", "to", "and", "expand", "message"};
-    std::mt19937 random(seed);
-    std::string text;
-    while (text.size() < size) {
-        text += words[random() % 16];
-        text += random() % 9 == 0 ? "\r\n" : " ";
-    }
-    text.resize(size);
-    return ToBytes(text);
 }
 
 // The first bytes of a file.

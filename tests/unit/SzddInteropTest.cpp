@@ -3,6 +3,7 @@
 // as this decoder does. Host build only; skipped where the tools are not installed.
 #include "services/SzddDecoder.h"
 #include "support/SzddTestEncoder.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,9 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testdata::Bytes;
+using testdata::RandomBytes;
+using testdata::SomeText;
 namespace fs = std::filesystem;
 
 Bytes ReadAll(const fs::path& path)
@@ -43,29 +46,6 @@ SzddStatus Expand(const Bytes& input, Bytes& output)
     });
     decoder.Feed(input);
     return decoder.Finish();
-}
-
-Bytes RandomBytes(std::size_t size, std::uint32_t seed)
-{
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (auto& byte : bytes)
-        byte = static_cast<std::uint8_t>(random());
-    return bytes;
-}
-
-Bytes SomeText(std::size_t size, std::uint32_t seed)
-{
-    static const char* const words[] = {"Setup", "copies", "the", "files", "of", "a", "program", "from",
-                                        "disk", "to", "its", "directory", "and", "expands", "them", "\r\n"};
-    std::mt19937 random(seed);
-    std::string text;
-    while (text.size() < size) {
-        text += words[random() % 16];
-        text += ' ';
-    }
-    text.resize(size);
-    return Bytes(text.begin(), text.end());
 }
 
 bool ToolsInstalled()

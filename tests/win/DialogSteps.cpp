@@ -1,6 +1,7 @@
 // What the Win32 tests use to work modal dialogs in this process: steps run from inside the dialogs' own
 // message loops, posted clicks and keys, looks at the windows, and pictures of them saved as artefacts.
 #include "win/DialogSteps.h"
+#include "win/TestFiles.h"
 
 #include "services/FindHandle.h"
 #include "ui/Gdi.h"
@@ -290,22 +291,7 @@ LOGFONTA FontOf(const ui::Window& control)
 
 void RemoveTree(const std::string& dir)
 {
-    WIN32_FIND_DATAA found;
-    {
-        FindHandle search(dir + "\\*", found);
-        if (search.Found()) {
-            do {
-                const std::string name = found.cFileName;
-                const std::string path = dir + "\\" + name;
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileA(path.c_str());
-                else if (name != "." && name != "..")
-                    RemoveTree(path);
-            } while (search.Next(found));
-        }
-    }
-    RemoveDirectoryA(dir.c_str());
+    testfiles::RemoveAll(dir);
 }
 
 std::string TempTestDir(const std::string& name)

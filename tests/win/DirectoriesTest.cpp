@@ -3,6 +3,8 @@
 #include "services/VeskDirectories.h"
 #include "services/VeskErrors.h"
 
+#include "win/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -55,48 +57,6 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
-int CountEntries(const std::string& dir)
-{
-    int count = 0;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    do {
-        count += std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return count;
-}
-
-// The tests' own clean-up, independent of DelTree: it never enters a link, and clears every attribute first.
-void RemoveAll(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
-        return;
-    }
-    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0)
-                    names.emplace_back(found.cFileName);
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        for (const std::string& name : names)
-            RemoveAll(path + "\\" + name);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // A free drive letter, so that a path on it has no existing level at all; 0 when every letter is taken.
 char FreeDriveLetter()
 {
@@ -115,10 +75,10 @@ struct Directories : ::testing::Test {
 
     void SetUp() override
     {
-        RemoveAll(root);
+        testfiles::RemoveAll(root);
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr)) << root;
     }
-    void TearDown() override { RemoveAll(root); }
+    void TearDown() override { testfiles::RemoveAll(root); }
 
     std::string MakeDir(const std::string& relative)
     {
@@ -137,7 +97,7 @@ TEST_F(Directories, BlankPathCreatesNothingAndSucceeds)
     EXPECT_EQ(message, "");
     CreateDirTree("", code, message);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(CountEntries(root), 0);
+    EXPECT_EQ(testfiles::Entries(root).size(), 0u);
 }
 
 TEST_F(Directories, AnExistingDirectoryIsTheAnchorAndSucceeds)
@@ -149,7 +109,7 @@ TEST_F(Directories, AnExistingDirectoryIsTheAnchorAndSucceeds)
     EXPECT_EQ(code, 0) << "with a trailing backslash the path itself is still the first existing level";
     CreateDirTree("  " + root + "\t", code, message);
     EXPECT_EQ(code, 0) << "the path is trimmed";
-    EXPECT_EQ(CountEntries(root), 0);
+    EXPECT_EQ(testfiles::Entries(root).size(), 0u);
 }
 
 TEST_F(Directories, AMissingLastLevelIsCreatedAndATrailingBackslashReportsItExists)
@@ -215,7 +175,7 @@ TEST_F(Directories, ALongPathFailsWithItsWholeTextInTheMessage)
     CreateDirTree(path, code, message);
     EXPECT_EQ(code, -2);
     EXPECT_EQ(message, kUnableToCreate + path);
-    EXPECT_EQ(CountEntries(root), 0);
+    EXPECT_EQ(testfiles::Entries(root).size(), 0u);
 }
 
 TEST_F(Directories, OneLevelIsCreatedOnlyWhereNothingOfThatNameExists)
@@ -518,7 +478,7 @@ struct DelTreeLinks : Directories {
     {
         EXPECT_EQ(ReadFile(outside + "\\keep.txt"), "keep");
         EXPECT_EQ(ReadFile(outside + "\\inner\\deep.txt"), "deep");
-        EXPECT_EQ(CountEntries(outside), 2);
+        EXPECT_EQ(testfiles::Entries(outside).size(), 2u);
         EXPECT_EQ(GetFileAttributesA((outside + "\\inner\\deep.txt").c_str()) & FILE_ATTRIBUTE_READONLY,
                   DWORD{FILE_ATTRIBUTE_READONLY});
     }
@@ -553,7 +513,7 @@ TEST_F(DelTreeLinks, ALinkToADirectoryIsNeverFollowed)
         // Where the link cannot be removed on its own, the failure is reported by the removal of its
         // directory, after everything else in that directory is gone.
         EXPECT_TRUE(IsDirLink(link)) << error.what();
-        EXPECT_EQ(CountEntries(tree + "\\sub"), 1) << "only the link stays";
+        EXPECT_EQ(testfiles::Entries(tree + "\\sub").size(), 1u) << "only the link stays";
     }
     ExpectOutsideUntouched();
     EXPECT_EQ(removed, !Exists(tree)) << "the " << kind << " was removed or reported";

@@ -3,6 +3,8 @@
 #include "services/VeskFileCopy.h"
 #include "support/SzddTestEncoder.h"
 
+#include "win/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -68,37 +70,6 @@ void SetLocalTime(const std::string& path, WORD year, WORD month, WORD day, WORD
     CloseHandle(file);
 }
 
-// The names in a directory, "." and ".." left out.
-std::vector<std::string> Entries(const std::string& dir)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0)
-            names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-void RemoveAll(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        for (const std::string& name : Entries(path))
-            RemoveAll(path + "\\" + name);
-        RemoveDirectoryA(path.c_str());
-    } else {
-        DeleteFileA(path.c_str());
-    }
-}
-
 Bytes SomeText(std::size_t size)
 {
     static const char* const words[] = {"setup", "copies", "the", "files", "to", "disk", "\r\n", "group"};
@@ -134,10 +105,10 @@ struct CopyFiles : ::testing::Test {
 
     void SetUp() override
     {
-        RemoveAll(root);
+        testfiles::RemoveAll(root);
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr)) << root;
     }
-    void TearDown() override { RemoveAll(root); }
+    void TearDown() override { testfiles::RemoveAll(root); }
 
     void ExpectDone()
     {
@@ -325,7 +296,7 @@ TEST_F(CopyFiles, AReadOnlyTargetIsRefusedAndKept)
     EXPECT_EQ(message, "Can not copy file to:\r\n" + target);
     EXPECT_EQ(ReadFile(target), "old");
     EXPECT_TRUE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(Entries(root).size(), 2u) << "no temporary file is left";
+    EXPECT_EQ(testfiles::Entries(root).size(), 2u) << "no temporary file is left";
 }
 
 TEST_F(CopyFiles, ADirectoryAtTheTargetIsRefused)
@@ -336,7 +307,7 @@ TEST_F(CopyFiles, ADirectoryAtTheTargetIsRefused)
     EXPECT_EQ(code, kCopyNotOpened);
     EXPECT_EQ(message, "Can not copy file to:\r\n" + target);
     EXPECT_TRUE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_EQ(Entries(root).size(), 2u);
+    EXPECT_EQ(testfiles::Entries(root).size(), 2u);
 }
 
 TEST_F(CopyFiles, ATargetInUseIsRefusedAndKept)
@@ -351,7 +322,7 @@ TEST_F(CopyFiles, ATargetInUseIsRefusedAndKept)
     EXPECT_EQ(code, kCopyNotOpened);
     EXPECT_EQ(message, "Can not copy file to:\r\n" + target);
     EXPECT_EQ(ReadFile(target), "old");
-    EXPECT_EQ(Entries(root).size(), 2u);
+    EXPECT_EQ(testfiles::Entries(root).size(), 2u);
 }
 
 TEST_F(CopyFiles, AFileCopiedOntoItselfIsLeftWhole)
@@ -382,7 +353,7 @@ TEST_F(CopyFiles, ACorruptSourceFailsAndTheOlderTargetStaysIntact)
         EXPECT_EQ(code, kCopyFailed);
         EXPECT_EQ(message, "Can not create file:\r\n" + target);
         EXPECT_EQ(ReadFile(target), "the old version");
-        EXPECT_EQ(Entries(root).size(), 2u) << "no temporary or partial file is left";
+        EXPECT_EQ(testfiles::Entries(root).size(), 2u) << "no temporary or partial file is left";
     }
 }
 
@@ -392,7 +363,7 @@ TEST_F(CopyFiles, ACorruptSourceLeavesNoFileWhereThereWasNone)
     ExpandCopyFile(source, target, code, message);
     EXPECT_EQ(code, kCopyFailed);
     EXPECT_EQ(message, "Can not create file:\r\n" + target);
-    EXPECT_EQ(Entries(root).size(), 1u);
+    EXPECT_EQ(testfiles::Entries(root).size(), 1u);
 }
 
 TEST_F(CopyFiles, PathsTooLongForThePlatformAreRefusedNeverCut)
@@ -415,7 +386,7 @@ TEST_F(CopyFiles, PathsTooLongForThePlatformAreRefusedNeverCut)
     CopyIfNewer(source, tooLong, code, message);
     EXPECT_EQ(code, kCopyNotOpened);
     EXPECT_EQ(message, "Can not copy file to:\r\n" + tooLong);
-    EXPECT_EQ(Entries(deep).size(), 1u) << "nothing is written under a cut name";
+    EXPECT_EQ(testfiles::Entries(deep).size(), 1u) << "nothing is written under a cut name";
 
     // A short name in a directory too deep for the temporary file's name.
     const std::string deeper = deep + "x";
@@ -425,7 +396,7 @@ TEST_F(CopyFiles, PathsTooLongForThePlatformAreRefusedNeverCut)
     ExpandCopyFile(source, shortName, code, message);
     EXPECT_EQ(code, kCopyNotOpened);
     EXPECT_EQ(message, "Can not copy file to:\r\n" + shortName);
-    EXPECT_TRUE(Entries(deeper).empty());
+    EXPECT_TRUE(testfiles::Entries(deeper).empty());
 
     const std::string longSource = deep + "\\source123.txt";
     ExpandCopyFile(longSource, target, code, message);
